@@ -1,0 +1,49 @@
+#ifndef ORVANTA_MAGNIFIERWIDGET_H
+#define ORVANTA_MAGNIFIERWIDGET_H
+
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+// A round loupe: paints a square cut out of the source image around the
+// centre, enlarged by the magnification, inside a ringed circle with a green
+// cross. Callers call update() after setPixmap/setCenter.
+class MagnifierWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MagnifierWidget(QWidget *parent = nullptr);
+    MagnifierWidget(int width, int height, QWidget *parent = nullptr);
+    ~MagnifierWidget() override;
+
+    // Centre in source pixels; clamped at the next paint so the cut-out
+    // stays inside the source.
+    void setCenter(int x, int y);
+    // Ignores factors that are not positive (they would give no cut-out).
+    void setMagnification(float factor);
+    // Keeps a deep copy: the caller may go on drawing into its pixmap.
+    void setPixmap(const QPixmap &pixmap);
+
+    QPoint center() const { return QPoint(centerX, centerY); }
+    float magnificationFactor() const { return magnification; }
+    QSize viewSize() const { return QSize(viewWidth, viewHeight); }
+    const QPixmap &source() const { return sourcePixmap; }
+    // The cut-out used by the last paint.
+    const QPixmap &zoomed() const { return zoomedPixmap; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap sourcePixmap;
+    QPixmap zoomedPixmap;
+    float magnification = 3.0f;
+    int centerX = 20;
+    int centerY = 20;
+    int viewWidth = 120;
+    int viewHeight = 120;
+};
+
+#endif
