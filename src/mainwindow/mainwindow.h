@@ -1,0 +1,294 @@
+// The program's only top-level window.
+//
+// The constructor builds the form, creates every long-lived object (dialogs,
+// capture thread, timers, media player), gives the shared live-view and camera
+// records their start values, reads the settings file and leaves the window
+// disconnected with every panel group collapsed. The work is split by concern:
+//   mainwindow.cpp           construction, destruction, menus and simple slots
+//   mainwindow_steps.cpp     the alignment step machine and the tip panel
+//   mainwindow_events.cpp    the image event filter and the magnifier
+//   mainwindow_template.cpp  the template overlay and its rotation
+//   mainwindow_style.cpp     panel appearance: styles, group heads, glow, mark angle
+//   mainwindow_camera.cpp    connection, camera controls, window close
+//   mainwindow_display.cpp   frame display, frame rate and zoom
+//   mainwindow_language.cpp  language switching and the manual link
+//   mainwindow_settings.cpp  the settings file
+//   mainwindow_stars.cpp     star template data and template poles
+//   mainwindow_tracking.cpp  pole tracking after a slew
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+
+class AboutDialog;
+class AstroRefractionDialog;
+class CaptureThread;
+class FavoriteDialog;
+class MagnifierWidget;
+class PoleTrackingDialog;
+class QActionGroup;
+class QCloseEvent;
+class QGraphicsDropShadowEffect;
+class QGridLayout;
+class QLabel;
+class QMediaPlayer;
+class QMediaPlaylist;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QTranslator;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Alignment step machine.
+    void setStep(int step);
+    void setTipsForRegion(QString region);
+
+    // Template overlay.
+    void rotateTemplate(int angle);
+    void showTemplateImage(float zoom, QString region);
+    void scaleDirectionArrow(float zoom);
+
+    // Star template data and the poles marked on the template images.
+    void loadStarsData();
+    void calcMaskPoles();
+
+    // Settings file beside the executable; readSettings is false when there is none.
+    bool readSettings();
+    void writeSettings();
+
+    // Writes shownFrame; a failure is reported to the user. True when written.
+    bool saveShownFrame(const QString &fileName);
+
+signals:
+    void initAstroRefraction();
+    void changeLanguage();
+    void resetUI();
+
+public slots:
+    // Panel group heads.
+    void on_pushButton_head_region_toggled(bool checked);
+    void on_pushButton_head_setting_toggled(bool checked);
+    void on_pushButton_head_confirm_toggled(bool checked);
+    void on_pushButton_head_rough_toggled(bool checked);
+    void on_pushButton_head_precise_toggled(bool checked);
+
+    // Step machine.
+    void pushbuttonSettingDoneClicked();
+    void pushbuttonConfirmDoneClicked();
+    void pushbuttonRotateStar1ResetClicked();
+    void pushbuttonRotateStar1DoneClicked();
+    void pushbuttonGetStar2ResetClicked();
+    void pushbuttonRotateStar2ResetClicked();
+    void pushbuttonRotateStar2DoneClicked();
+    void pushbuttonGetStar3ResetClicked();
+    void pushbuttonValidateCenterResetClicked();
+    void pushbuttonValidateCenterDoneClicked();
+    void pushbuttonGetEptPolarisDoneClicked();
+    void pushbuttonMovePolarisDoneClicked();
+    void pushbuttonGetCurPolarisDoneClicked();
+    void pushbuttonFinetunePoleResetClicked();
+    void pushbuttonFinetunePoleDoneClicked();
+    void on_radioButton_north_toggled(bool checked);
+    void on_radioButton_south_toggled(bool checked);
+    void on_pushButton_monitor_clicked();
+    void uiReset();
+
+    // Display, frame rate and zoom.
+    void showImages();
+    void updateFPS();
+    void on_action100_toggled(bool checked);
+    void on_action75_toggled(bool checked);
+    void on_action50_toggled(bool checked);
+
+    // Template matching sliders.
+    void on_horizontalSlider_confirm_match_valueChanged(int value);
+    void on_pushButton_confirm_minus_clicked();
+    void on_pushButton_confirm_add_clicked();
+    void on_horizontalSlider_rough_match_valueChanged(int value);
+    void on_pushButton_rough_minus_clicked();
+    void on_pushButton_rough_add_clicked();
+
+    // Pole tracking after a slew.
+    void poleTracking(double degree);
+
+    // Languages and the manual.
+    void languageChanged();
+    void on_actionEnglish_toggled(bool checked);
+    void on_actionChinese_toggled(bool checked);
+    void on_actionJapanese_toggled(bool checked);
+    void on_actionRussian_toggled(bool checked);
+    void on_actionFrench_toggled(bool checked);
+    void on_actionGerman_toggled(bool checked);
+    void on_actionSpanish_toggled(bool checked);
+    void on_actionPortuguese_toggled(bool checked);
+    void on_actionItalian_toggled(bool checked);
+    void on_actionKorean_toggled(bool checked);
+    void on_actionOrvanta_Manual_triggered();
+
+    // Camera connection and controls.
+    void on_actionConnect_triggered();
+    void on_sliderExpose_valueChanged(int value);
+    void on_lineEditExpose_returnPressed();
+    void on_sliderGain_valueChanged(int value);
+    void on_lineEditGain_returnPressed();
+    void on_sliderTraffic_valueChanged(int value);
+    void on_lineEditTraffic_returnPressed();
+    void on_sliderSpeed_valueChanged(int value);
+    void on_lineEditSpeed_returnPressed();
+
+    // Panel appearance.
+    void on_actionMono_Style_toggled(bool checked);
+    void graphicsEffectTimeout();
+    void increaseAngleTimeout();
+
+    // Menus.
+    void on_actionSave_As_triggered();
+    void on_actionExit_triggered();
+    void on_actionDisplay_Template_toggled(bool checked);
+    void on_actionStretch_toggled(bool checked);
+    void on_actionAstronomical_Refraction_triggered();
+    void on_actionManual_Trace_triggered();
+    void on_actionAbout_triggered();
+    void on_actionFavorite_triggered();
+    void on_actionPlay_Audio_toggled(bool checked);
+    void on_actionPlay_Audio_triggered(bool checked);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Builds tabWidget_tipMsg and its pages over the live image.
+    void createTipPanel();
+    // Deletes the tip panel's pages now and the panel itself later.
+    void destroyTipPanel();
+
+public:
+    Ui::MainWindow *ui = nullptr;
+
+    QActionGroup *zoomGroup = nullptr;
+    QActionGroup *languageGroup = nullptr;
+    QGridLayout *imageLayout = nullptr;
+    QLabel *statusPosLabel = nullptr;
+    QLabel *fpsLabel = nullptr;
+    QImage blankMagnifierImage;
+    QLabel *directionArrow = nullptr;
+    MagnifierWidget *magnifier = nullptr;
+
+    // Tip panel: one page per step, only the current one shows.
+    QTabWidget *tabWidget_tipMsg = nullptr;
+    QWidget *tab_setting = nullptr;
+    QLabel *label_setting_tipMsg = nullptr;
+    QLabel *label_setting_ask = nullptr;
+    QPushButton *pushButton_setting_done = nullptr;
+    QWidget *tab_confirm = nullptr;
+    QLabel *label_confirm_tipMsg = nullptr;
+    QLabel *label_confirm_ask = nullptr;
+    QPushButton *pushButton_confirm_done = nullptr;
+    QWidget *tab_getStar1 = nullptr;
+    QLabel *label_getStar1_tipMsg = nullptr;
+    QWidget *tab_rotateStar1 = nullptr;
+    QLabel *label_rotateStar1_tipMsg = nullptr;
+    QLabel *label_rotateStar1_ask = nullptr;
+    QPushButton *pushButton_rotateStar1_reset = nullptr;
+    QPushButton *pushButton_rotateStar1_done = nullptr;
+    QWidget *tab_getStar2 = nullptr;
+    QLabel *label_getStar2_tipMsg = nullptr;
+    QPushButton *pushButton_getStar2_reset = nullptr;
+    QWidget *tab_rotateStar2 = nullptr;
+    QLabel *label_rotateStar2_tipMsg = nullptr;
+    QLabel *label_rotateStar2_ask = nullptr;
+    QPushButton *pushButton_rotateStar2_reset = nullptr;
+    QPushButton *pushButton_rotateStar2_done = nullptr;
+    QWidget *tab_getStar3 = nullptr;
+    QLabel *label_getStar3_tipMsg = nullptr;
+    QPushButton *pushButton_getStar3_reset = nullptr;
+    QWidget *tab_validateCenter = nullptr;
+    QLabel *label_validateCenter_tipMsg = nullptr;
+    QLabel *label_validateCenter_ask = nullptr;
+    QPushButton *pushButton_validateCenter_reset = nullptr;
+    QPushButton *pushButton_validateCenter_done = nullptr;
+    QWidget *tab_getEptPolaris = nullptr;
+    QLabel *label_getEptPolaris_tipMsg = nullptr;
+    QLabel *label_getEptPolaris_ask = nullptr;
+    QPushButton *pushButton_getEptPolaris_done = nullptr;
+    QWidget *tab_movePolaris = nullptr;
+    QLabel *label_movePolaris_tipMsg = nullptr;
+    QLabel *label_movePolaris_ask = nullptr;
+    QPushButton *pushButton_movePolaris_done = nullptr;
+    QWidget *tab_getCurPolaris = nullptr;
+    QLabel *label_getCurPolaris_tipMsg = nullptr;
+    QLabel *label_getCurPolaris_ask = nullptr;
+    QPushButton *pushButton_getCurPolaris_done = nullptr;
+    QWidget *tab_calcPole = nullptr;
+    QLabel *label_calcPole_tipMsg = nullptr;
+    QWidget *tab_finetunePole = nullptr;
+    QLabel *label_finetunePole_tipMsg = nullptr;
+    QPushButton *pushButton_finetunePole_reset = nullptr;
+    QPushButton *pushButton_finetunePole_done = nullptr;
+
+    AboutDialog *aboutDialog = nullptr;
+    AstroRefractionDialog *refractionDialog = nullptr;
+    PoleTrackingDialog *trackingDialog = nullptr;
+    FavoriteDialog *favoriteDialog = nullptr;
+    CaptureThread *captureThread = nullptr;
+
+    QTimer *displayTimer = nullptr;
+    QTimer *angleTimer = nullptr;
+    QTimer *glowTimer = nullptr;
+    QTimer *fpsTimer = nullptr;
+
+    QMediaPlayer *mediaPlayer = nullptr;
+    QMediaPlaylist *playlist = nullptr;
+    QGraphicsDropShadowEffect *confirmSliderGlow = nullptr;
+    QGraphicsDropShadowEffect *roughSliderGlow = nullptr;
+    QTranslator *translator = nullptr;
+
+    // Alignment state; positions are frame pixels unless said otherwise.
+    QPoint pickPos;               // label pixels
+    QPointF pickFramePos;
+    QPointF starPos1;
+    QPointF starPos2;
+    QPointF starPos3;
+    QPointF circleCenter;
+    int circleRadius = 0;
+    QPointF poleStarPos;
+    QPointF starAHome;
+    QPointF starBHome;
+
+    QImage northMask;
+    QImage southMask;
+    QImage shownFrame;            // last frame shown, saved by "Save As..."
+    QImage shownZoom;             // last zoom crop shown
+
+    QString language;             // two-letter code, matched case-sensitively
+    QString region;               // "North" or "South"
+    float zoomFactor = 1.0f;      // 1.0, 0.75 or 0.5
+    int currentStep = 0;
+    int templateAngle = 0;        // degrees, shared by both match sliders
+
+    // The current region's template, in template-image pixels.
+    QPointF curMaskA;
+    QPointF curMaskB;             // the pole star
+    QPointF curMaskPole;
+    double curAngleBAP = 0.0;
+    double curAngleABP = 0.0;
+};
+
+#endif
