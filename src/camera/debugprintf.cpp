@@ -1,0 +1,17 @@
+#include "camera/debugprintf.h"
+
+#include "camera/tavrinapi.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+void debugPrintf(const char *format, ...)
+{
+    char buffer[4096] = {0};
+    va_list args;
+    va_start(args, format);
+    // vsnprintf cuts at 4095 characters and always terminates.
+    std::vsnprintf(buffer, sizeof(buffer), format, args);
+    va_end(args);
+    OutputTAVRINDebug(buffer);
+}
