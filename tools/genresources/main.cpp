@@ -53,7 +53,7 @@ QImage blank(int w, int h)
 //
 // Drawn pixel by pixel with 4x4 supersampling, so the ring geometry is exact:
 // a ring's centre is the centre of the named pixel and its outer radius is the
-// outer edge of the dark rim.
+// pixel distance of the dark outer rim.
 
 struct Ring { int x, y, r; };
 
@@ -72,7 +72,9 @@ void addSample(Accum &acc, double r, double g, double b, double a, double weight
 // Colour of one sample point for a ring: dark rim, near-white band, dark rim.
 bool ringSample(double d, int outer, double &r, double &g, double &b, double &a)
 {
-    const double rimOut = outer, whiteOut = outer - 1.0, whiteIn = outer - 3.0, rimIn = outer - 4.0;
+    // Boundaries sit on pixel edges along the axes, so the rim pixel at the
+    // outer radius and the band pixels inside it come out crisp.
+    const double rimOut = outer + 0.5, whiteOut = outer - 0.5, whiteIn = outer - 2.5, rimIn = outer - 3.5;
     if (d >= rimOut || d < rimIn)
         return false;
     if (d >= whiteOut || d < whiteIn) {
@@ -107,7 +109,7 @@ QImage drawTemplate(int w, int h, const std::vector<Ring> &rings, const std::vec
             // Skip pixels far from everything.
             bool near = false;
             for (const Ring &rg : rings)
-                if (std::abs(x - rg.x) <= rg.r + 1 && std::abs(y - rg.y) <= rg.r + 1) { near = true; break; }
+                if (std::abs(x - rg.x) <= rg.r + 2 && std::abs(y - rg.y) <= rg.r + 2) { near = true; break; }
             if (!near && bands.empty())
                 continue;
             Accum acc;
