@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDial>
@@ -72,6 +73,7 @@ private slots:
     void aboutVersionLineSurvivesTranslation();
     void aboutLinksOpenTheMakersSite();
     void aboutOkHides();
+    void longTextsShrinkToFitTheirLabels();
     void dialogsHaveFixedSizeAndNoHelpButton();
     void favoriteKeepsItsState();
 
@@ -454,6 +456,33 @@ void TestDialogs::aboutOkHides()
     dialog.show(); // the same object comes back
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.findChild<QLabel *>("label_version")->text(), AboutDialog::versionLine());
+}
+
+void TestDialogs::longTextsShrinkToFitTheirLabels()
+{
+    AboutDialog dialog;
+    auto *version = dialog.findChild<QLabel *>("label_version");
+    auto *notice = dialog.findChild<QLabel *>("label_copyright");
+    // Whatever serif font stands in for the designed one, the version line
+    // is not cut off.
+    QVERIFY(version->sizeHint().width() <= version->width() || version->font().pointSize() == 6);
+    const int designedSize = notice->font().pointSize();
+
+    catalogue.reset(new FakeCatalogue);
+    const QString ctx = QStringLiteral("AboutDialog");
+    const QString notice0 = QStringLiteral("Copyright © 2021 Tavrin Optics. All rights reserved.");
+    catalogue->messages.insert(qMakePair(ctx, notice0),
+                               QStringLiteral("Urheberrecht © 2021 Tavrin Optics. Alle Rechte vorbehalten, weltweit."));
+    QCoreApplication::installTranslator(catalogue.get());
+    dialog.uiReset();
+    QVERIFY(notice->font().pointSize() < designedSize);
+    QVERIFY(notice->sizeHint().width() <= notice->width() || notice->font().pointSize() == 6);
+
+    // Back to a short text: the designed size returns.
+    catalogue->messages.insert(qMakePair(ctx, notice0), QStringLiteral("© 2021 Tavrin"));
+    dialog.uiReset();
+    QCOMPARE(notice->font().pointSize(), QApplication::font().pointSize());
+    QCOMPARE(notice->font().family(), QStringLiteral("Times New Roman"));
 }
 
 void TestDialogs::dialogsHaveFixedSizeAndNoHelpButton()

@@ -1,5 +1,6 @@
 #include "dialogs/aboutdialog.h"
 
+#include "dialogs/fittext.h"
 #include "ui_aboutdialog.h"
 
 #include <QDesktopServices>
@@ -16,6 +17,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->label_version->setText(versionLine());
+    fitTextToWidgets(this);
 }
 
 AboutDialog::~AboutDialog()
@@ -34,6 +36,7 @@ void AboutDialog::uiReset()
     ui->retranslateUi(this);
     // The form's translation step rewrites the version label too.
     ui->label_version->setText(versionLine());
+    fitTextToWidgets(this);
 }
 
 void AboutDialog::on_label_logo_linkActivated(const QString &link)

@@ -1,6 +1,7 @@
 #include "dialogs/astrorefractiondialog.h"
 
 #include "dialogs/refractionvalues.h"
+#include "dialogs/fittext.h"
 #include "ui_astrorefractiondialog.h"
 
 #include <QListView>
@@ -19,6 +20,7 @@ AstroRefractionDialog::AstroRefractionDialog(QWidget *parent)
     ui->comboBox_presure->setView(new QListView(ui->comboBox_presure));
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    fitTextToWidgets(this);
 }
 
 AstroRefractionDialog::~AstroRefractionDialog()
@@ -82,6 +84,7 @@ void AstroRefractionDialog::uiReset()
 {
     // retranslateUi rewrites the item texts only; the chosen unit stays.
     ui->retranslateUi(this);
+    fitTextToWidgets(this);
 }
 
 void AstroRefractionDialog::on_comboBox_presure_currentIndexChanged(int index)

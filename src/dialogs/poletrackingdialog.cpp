@@ -1,5 +1,6 @@
 #include "dialogs/poletrackingdialog.h"
 
+#include "dialogs/fittext.h"
 #include "ui_poletrackingdialog.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@ PoleTrackingDialog::PoleTrackingDialog(QWidget *parent)
     ui->setupUi(this);
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    fitTextToWidgets(this);
 }
 
 PoleTrackingDialog::~PoleTrackingDialog()
@@ -20,6 +22,7 @@ PoleTrackingDialog::~PoleTrackingDialog()
 void PoleTrackingDialog::uiReset()
 {
     ui->retranslateUi(this);
+    fitTextToWidgets(this);
 }
 
 void PoleTrackingDialog::on_pushButton_tracking_minus_clicked()
