@@ -473,14 +473,23 @@ QImage drawAppIcon(int s)
     return img;
 }
 
-// Writes a classic ICO: one 32-bit BGRA bitmap per size with its AND mask,
-// the form every ICO reader understands.
+// Writes a multi-size ICO: a 32-bit BGRA bitmap with its AND mask for each
+// small size, PNG for the 256 px one.
 bool writeIco(const QString &name, const std::vector<int> &sizes)
 {
     std::vector<QByteArray> entries;
     for (int s : sizes) {
         const QImage img = drawAppIcon(s).convertToFormat(QImage::Format_ARGB32);
         QByteArray data;
+        if (s >= 256) {
+            // The large entry as PNG keeps the file small; readers since the
+            // 256 px icon era accept it.
+            QBuffer buf(&data);
+            buf.open(QIODevice::WriteOnly);
+            img.save(&buf, "PNG");
+            entries.push_back(data);
+            continue;
+        }
         QDataStream ds(&data, QIODevice::WriteOnly);
         ds.setByteOrder(QDataStream::LittleEndian);
         const int maskStride = ((s + 31) / 32) * 4;
