@@ -428,7 +428,8 @@ QImage drawAppIcon(int s)
     const double u = s / 256.0;
     const QPointF c(s / 2.0, s / 2.0);
 
-    QRectF frame(6 * u, 6 * u, 244 * u, 244 * u);
+    // Small sizes get a frame on the pixel grid, or its 1 px edge smears.
+    const QRectF frame = s <= 32 ? QRectF(0.5, 0.5, s - 1.0, s - 1.0) : QRectF(6 * u, 6 * u, 244 * u, 244 * u);
     QLinearGradient sky(frame.topLeft(), frame.bottomLeft());
     sky.setColorAt(0.0, QColor(30, 36, 58));
     sky.setColorAt(1.0, QColor(10, 12, 22));
