@@ -1,0 +1,284 @@
+#include "capture/capturethread.h"
+
+#include "capture/livemarks.h"
+#include "dialogs/refractionvalues.h"
+#include "starmath/starmath.h"
+
+#include <QDateTime>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QtGlobal>
+
+#include <opencv2/imgproc.hpp>
+
+#include <cstring>
+
+namespace {
+
+const int kPoolSize = 4; // two queued, one being shown, one being written
+
+} // namespace
+
+CaptureThread::CaptureThread(QObject *parent)
+    : CaptureThread(cameraState, liveViewState, parent)
+{
+}
+
+CaptureThread::CaptureThread(CameraState &camera, LiveViewState &view, QObject *parent)
+    : QThread(parent), camera(camera), view(view)
+{
+    source.beginLive = [](TAVRIN_HANDLE h) { return BeginTAVRINLive(h); };
+    source.getLiveFrame = [](TAVRIN_HANDLE h, std::uint32_t *w, std::uint32_t *ht,
+                             std::uint32_t *bpp, std::uint32_t *ch, unsigned char *buf) {
+        return GetTAVRINLiveFrame(h, w, ht, bpp, ch, buf);
+    };
+    source.clockMs = [] { return QDateTime::currentMSecsSinceEpoch(); };
+
+    grayFrame = cv::Mat(kFrameHeight, kFrameWidth, CV_8UC1, cv::Scalar(0));
+    for (int i = 0; i < kPoolSize; ++i) {
+        QImage frame(kFrameWidth, kFrameHeight, QImage::Format_RGB888);
+        frame.fill(Qt::black);
+        framePool.push_back(frame);
+        QImage zoom(ZoomView::kCropSize, ZoomView::kCropSize, QImage::Format_RGB888);
+        zoom.fill(Qt::black);
+        zoomPool.push_back(zoom);
+    }
+}
+
+CaptureThread::~CaptureThread()
+{
+    stopCapture();
+    wait();
+}
+
+void CaptureThread::startCapture()
+{
+    stopRequested = false;
+    start();
+}
+
+void CaptureThread::stopCapture()
+{
+    stopRequested = true;
+}
+
+void CaptureThread::setFrameSource(const FrameSource &newSource)
+{
+    if (newSource.beginLive)
+        source.beginLive = newSource.beginLive;
+    if (newSource.getLiveFrame)
+        source.getLiveFrame = newSource.getLiveFrame;
+    if (newSource.clockMs)
+        source.clockMs = newSource.clockMs;
+}
+
+bool CaptureThread::takeFrame(QImage *image)
+{
+    QMutexLocker lock(&frameQueueMutex);
+    if (frameQueue.isEmpty())
+        return false;
+    *image = frameQueue.takeFirst();
+    return true;
+}
+
+bool CaptureThread::takeZoom(QImage *image)
+{
+    QMutexLocker lock(&zoomQueueMutex);
+    if (zoomQueue.isEmpty())
+        return false;
+    *image = zoomQueue.takeFirst();
+    return true;
+}
+
+void CaptureThread::clearFrameQueue()
+{
+    QMutexLocker lock(&frameQueueMutex);
+    frameQueue.clear();
+}
+
+int CaptureThread::queuedFrames() const
+{
+    QMutexLocker lock(&frameQueueMutex);
+    return frameQueue.size();
+}
+
+int CaptureThread::queuedZooms() const
+{
+    QMutexLocker lock(&zoomQueueMutex);
+    return zoomQueue.size();
+}
+
+void CaptureThread::frameRate(int *integer, int *decimal) const
+{
+    QMutexLocker lock(&fpsMutex);
+    if (integer)
+        *integer = fpsInteger;
+    if (decimal)
+        *decimal = fpsDecimal;
+}
+
+void CaptureThread::resetFrameRate()
+{
+    QMutexLocker lock(&fpsMutex);
+    fpsInteger = 0;
+    fpsDecimal = 0;
+}
+
+cv::Mat CaptureThread::copyGrayFrame() const
+{
+    cv::Mat out;
+    copyGrayFrame(out);
+    return out;
+}
+
+void CaptureThread::copyGrayFrame(cv::Mat &out) const
+{
+    QMutexLocker lock(&grayMutex);
+    grayFrame.copyTo(out);
+}
+
+bool CaptureThread::frameRateFromInterval(std::int32_t intervalMs, int *integer, int *decimal)
+{
+    if (intervalMs <= 0)
+        return false;
+    const double q = 1000.0 / double(intervalMs);
+    const int whole = int(q);
+    *integer = whole;
+    *decimal = int(q * 10) - 10 * whole;
+    return true;
+}
+
+std::int32_t CaptureThread::clock32() const
+{
+    // Milliseconds since the epoch, low 32 bits; differences wrap correctly.
+    return std::int32_t(std::uint32_t(quint64(source.clockMs())));
+}
+
+void CaptureThread::updateFrameRate()
+{
+    QMutexLocker lock(&fpsMutex);
+    frameTime = clock32();
+    const std::int32_t interval = std::int32_t(std::uint32_t(frameTime) - std::uint32_t(lastFrameTime));
+    frameRateFromInterval(interval, &fpsInteger, &fpsDecimal);
+    lastFrameTime = clock32();
+}
+
+void CaptureThread::run()
+{
+    if (!camera.cameraConnected)
+        return;
+    const TAVRIN_HANDLE handle = camera.cameraHandle;
+    if (source.beginLive(handle) != 0) {
+        qCritical("BeginTAVRINLive failure");
+        return;
+    }
+    {
+        QMutexLocker lock(&fpsMutex);
+        lastFrameTime = clock32();
+    }
+
+    for (;;) {
+        if (stopRequested)
+            return;
+        std::uint32_t width = 0, height = 0, bpp = 0, channels = 0;
+        if (source.getLiveFrame(handle, &width, &height, &bpp, &channels,
+                                camera.frameBuffer.data())
+            != 0) {
+            QThread::usleep(10000);
+            continue;
+        }
+        camera.frameWidth = int(width);
+        camera.frameHeight = int(height);
+        camera.frameBpp = int(bpp);
+        camera.frameChannels = int(channels);
+        updateFrameRate();
+        processFrame(camera.frameBuffer.data());
+    }
+}
+
+QImage &CaptureThread::nextImage(std::vector<QImage> &pool, std::size_t &next, const QSize &size)
+{
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        QImage &candidate = pool[(next + i) % pool.size()];
+        if (candidate.isDetached()) {
+            next = (next + i + 1) % pool.size();
+            return candidate;
+        }
+    }
+    // Every image is still held elsewhere: let the holder keep it, take a new one.
+    QImage &slot = pool[next];
+    slot = QImage(size, QImage::Format_RGB888);
+    next = (next + 1) % pool.size();
+    return slot;
+}
+
+bool CaptureThread::measure(LiveView &v)
+{
+    double ax = 0, ay = 0, bx = 0, by = 0;
+    if (starMath.GetPreciseStarPos(grayFrame, v.starASearch.x(), v.starASearch.y(), &ax, &ay) != 0) {
+        ax = v.starASearch.x();
+        ay = v.starASearch.y();
+    }
+    if (starMath.GetPreciseStarPos(grayFrame, v.starBSearch.x(), v.starBSearch.y(), &bx, &by) != 0) {
+        bx = v.starBSearch.x();
+        by = v.starBSearch.y();
+    }
+
+    const RefractionValues refraction = refractionValues();
+    if (refraction.enabledCorrect) {
+        const double pressure = refraction.pressureKPa();
+        starMath.CorrectRefraction(ay, refraction.latitude, pressure, refraction.T, &ay);
+        starMath.CorrectRefraction(by, refraction.latitude, pressure, refraction.T, &by);
+    }
+
+    double px = 0, py = 0;
+    const int rc = starMath.CalcPoleCOOR(ax, ay, v.liveAngleBAP, bx, by, v.liveAngleABP, &px,
+                                         &py, v.axisCenter.x(), v.axisCenter.y());
+    if (rc != 0) {
+        px = 0;
+        py = 0;
+    }
+    v.starA = QPointF(ax, ay);
+    v.starB = QPointF(bx, by);
+    v.livePole = QPointF(px, py);
+    view.setMeasured(v.starA, v.starB, v.livePole);
+    return rc == 0;
+}
+
+void CaptureThread::processFrame(const unsigned char *gray)
+{
+    {
+        QMutexLocker lock(&grayMutex);
+        std::memcpy(grayFrame.data, gray, std::size_t(kFrameWidth) * kFrameHeight);
+    }
+
+    LiveView v = view.snapshot();
+
+    if (v.monitorPole && measure(v)) {
+        QImage &zoomImage = nextImage(zoomPool, nextZoom,
+                                      QSize(ZoomView::kCropSize, ZoomView::kCropSize));
+        zoomCrop = cv::Mat(zoomImage.height(), zoomImage.width(), CV_8UC3, zoomImage.bits(),
+                           std::size_t(zoomImage.bytesPerLine()));
+        zoomView.render(grayFrame, v, zoomCrop);
+        QMutexLocker lock(&zoomQueueMutex);
+        if (zoomQueue.size() < kMaxQueued)
+            zoomQueue.append(zoomImage);
+    }
+
+    // The grey-to-colour conversion writes straight into the image that is queued.
+    QImage &frameImage = nextImage(framePool, nextFrame, QSize(kFrameWidth, kFrameHeight));
+    colorFrame = cv::Mat(frameImage.height(), frameImage.width(), CV_8UC3, frameImage.bits(),
+                         std::size_t(frameImage.bytesPerLine()));
+    cv::cvtColor(grayFrame, colorFrame, cv::COLOR_GRAY2RGB);
+
+    QPainter painter;
+    if (painter.begin(&frameImage)) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        paintLiveMarks(painter, v);
+        painter.end();
+    }
+
+    QMutexLocker lock(&frameQueueMutex);
+    if (frameQueue.size() < kMaxQueued)
+        frameQueue.append(frameImage);
+}

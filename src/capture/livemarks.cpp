@@ -1,0 +1,138 @@
+#include "capture/livemarks.h"
+
+#include "capture/liveviewstate.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <opencv2/imgproc.hpp>
+
+#include <cmath>
+
+namespace {
+
+// Corner brackets of the pole mark: top left, top right, bottom right, bottom left.
+const int kCorners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+
+// Cosmetic one-pixel outline pen.
+QPen markPen(const QColor &colour)
+{
+    return QPen(QBrush(colour, Qt::SolidPattern), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+void line(QPainter &p, double x1, double y1, double x2, double y2)
+{
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+// A mark coordinate in the enlarged image: truncated toward zero. Values far
+// outside any image (or not a number) are pinned, so the conversion stays defined.
+int zoomCoord(double v)
+{
+    const double limit = 1.0e7;
+    if (!(v > -limit))
+        return -int(limit);
+    if (v > limit)
+        return int(limit);
+    return int(v);
+}
+
+} // namespace
+
+void paintLiveMarks(QPainter &p, const LiveView &v)
+{
+    const bool mono = v.isMono();
+    const QColor white(255, 255, 255);
+    p.setBrush(Qt::NoBrush);
+
+    if (v.showAxisCenter) {
+        const double cx = v.axisCenter.x();
+        const double cy = v.axisCenter.y();
+        p.setPen(markPen(mono ? white : QColor(255, 0, 0)));
+        p.drawEllipse(QRectF(cx - 1, cy - 1, 2, 2));
+        p.drawEllipse(QRectF(cx - 4, cy - 4, 8, 8));
+        line(p, cx - 7, cy, cx - 3, cy);
+        line(p, cx + 7, cy, cx + 3, cy);
+        line(p, cx, cy - 7, cx, cy - 3);
+        line(p, cx, cy + 7, cx, cy + 3);
+    }
+
+    if (v.showStarCircle) {
+        const double cx = v.axisCenter.x();
+        const double cy = v.axisCenter.y();
+        const double r = v.axisRadius;
+        p.setPen(markPen(mono ? QColor(255, 255, 255, 178) : QColor(0, 255, 0, 178)));
+        p.drawEllipse(QRectF(cx - r, cy - r, 2 * r, 2 * r));
+    }
+
+    if (v.showExpectedPole) {
+        const double ex = v.expectedPole.x();
+        const double ey = v.expectedPole.y();
+        p.setPen(markPen(white));
+        line(p, ex - 3, ey, ex + 3, ey);
+        line(p, ex, ey - 3, ex, ey + 3);
+        const QRectF box(ex - 10, ey - 10, 20, 20);
+        for (double start : {18.0, 108.0, 198.0, 288.0})
+            p.drawArc(box, int((v.markAngle + start) * 16), 864);
+    }
+
+    for (int i = 0; i < 2; ++i) {
+        if (!(i == 0 ? v.showStarAMark : v.showStarBMark))
+            continue;
+        const QPointF &s = i == 0 ? v.starA : v.starB;
+        const double x = s.x();
+        const double y = s.y();
+        p.setPen(markPen(white));
+        line(p, x - 5, y, x + 5, y);
+        line(p, x, y - 5, x, y + 5);
+        p.drawRect(QRectF(x - 20, y - 20, 40, 40));
+    }
+
+    if (v.monitorPole) {
+        const double px = v.livePole.x();
+        const double py = v.livePole.y();
+        p.setPen(markPen(mono ? white : QColor(0, 255, 0)));
+        p.drawEllipse(QRectF(px - 1, py - 1, 2, 2));
+        line(p, px - 8, py, px + 8, py);
+        line(p, px, py - 8, px, py + 8);
+        for (const auto &c : kCorners) {
+            line(p, px + 6 * c[0], py + 6 * c[1], px + 6 * c[0], py + 3 * c[1]);
+            line(p, px + 6 * c[0], py + 6 * c[1], px + 3 * c[0], py + 6 * c[1]);
+        }
+    }
+}
+
+void drawZoomMarks(cv::Mat &image, const LiveView &v, cv::Point origin)
+{
+    const bool mono = v.isMono();
+    const cv::Scalar monoColour(255, 248, 248);
+    const cv::Scalar axisColour = mono ? monoColour : cv::Scalar(255, 0, 0);
+    const cv::Scalar poleColour = mono ? monoColour : cv::Scalar(0, 255, 0);
+
+    // Each coordinate is truncated after the offset is applied, as on the whole image.
+    auto pt = [&](double fx, double fy) {
+        return cv::Point(zoomCoord(fx) - origin.x, zoomCoord(fy) - origin.y);
+    };
+    auto seg = [&](double x1, double y1, double x2, double y2, const cv::Scalar &c) {
+        cv::line(image, pt(x1, y1), pt(x2, y2), c, 1, cv::LINE_8);
+    };
+
+    const double X = 5.0 * v.axisCenter.x();
+    const double Y = 5.0 * v.axisCenter.y();
+    cv::circle(image, pt(X, Y), 1, axisColour, cv::FILLED, cv::LINE_AA);
+    cv::circle(image, pt(X, Y), 8, axisColour, 1, cv::LINE_AA);
+    seg(X - 11, Y, X - 6, Y, axisColour);
+    seg(X + 11, Y, X + 6, Y, axisColour);
+    seg(X, Y - 11, X, Y - 6, axisColour);
+    seg(X, Y + 11, X, Y + 6, axisColour);
+
+    const double P = 5.0 * v.livePole.x();
+    const double Q = 5.0 * v.livePole.y();
+    cv::circle(image, pt(P, Q), 2, poleColour, cv::FILLED, cv::LINE_AA);
+    seg(P - 11, Q, P + 11, Q, poleColour);
+    seg(P, Q - 11, P, Q + 11, poleColour);
+    for (const auto &c : kCorners) {
+        seg(P + 9 * c[0], Q + 9 * c[1], P + 9 * c[0], Q + 4 * c[1], poleColour);
+        seg(P + 9 * c[0], Q + 9 * c[1], P + 4 * c[0], Q + 9 * c[1], poleColour);
+    }
+}

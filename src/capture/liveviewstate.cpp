@@ -1,0 +1,24 @@
+#include "capture/liveviewstate.h"
+
+LiveViewState liveViewState;
+
+void LiveViewState::update(const std::function<void(LiveView &)> &change)
+{
+    QMutexLocker lock(&mutex);
+    change(values);
+}
+
+void LiveViewState::setMeasured(const QPointF &starA, const QPointF &starB,
+                                const QPointF &livePole)
+{
+    QMutexLocker lock(&mutex);
+    values.starA = starA;
+    values.starB = starB;
+    values.livePole = livePole;
+}
+
+void LiveViewState::reset()
+{
+    QMutexLocker lock(&mutex);
+    values = LiveView();
+}
