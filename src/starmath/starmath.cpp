@@ -124,8 +124,9 @@ int StarMath::GetGravityCenter(const cv::Mat &frame, double x, double y,
 
     const double threshold = mean + (maxVal - mean) * kThresholdFraction;
 
-    // Weight = v - threshold rounded to the nearest integer and clamped to 0..255,
-    // computed per pixel: subtracting a fractional scalar would round the threshold first.
+    // Weight = v - threshold rounded to the nearest integer (halves to even) and clamped
+    // to 0..255, computed per pixel: subtracting a fractional scalar would round the
+    // threshold first.
     long long m00 = 0;
     long long m10 = 0;
     long long m01 = 0;
