@@ -643,7 +643,7 @@ void TestMainWindowStart::renderForReview()
     QVERIFY(window->grab().save(QDir(outDir).filePath("mainwindow_start.png")));
     for (const char *name : {"widget_region", "widget_setting", "widget_confirm", "widget_rough", "widget_precise"})
         window->findChild<QWidget *>(name)->show();
-    window->resize(960, 1240);
+    window->resize(960, 1400);
     QTest::qWait(100);
     QVERIFY(window->grab().save(QDir(outDir).filePath("mainwindow_open.png")));
     qApp->setStyleSheet(QString());
