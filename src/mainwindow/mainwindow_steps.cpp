@@ -1,52 +1,282 @@
-// The alignment step machine and the tip panel over the live image.
+// The alignment step machine: which tip page, panel groups, lights and live-view
+// overlays each step shows, and the step buttons that move between steps.
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "capture/capturethread.h"
+#include "capture/liveviewstate.h"
+#include "starmath/starmath.h"
+#include "starmath/startemplate.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
-// For now only the empty panel; its thirteen pages come with the step machine.
-void MainWindow::createTipPanel()
+namespace {
+
+// A live-view flag a step sets, or leaves as it is.
+enum Flag : signed char { Keep = -1, Off = 0, On = 1 };
+
+struct StepRow
 {
-    tabWidget_tipMsg = new QTabWidget(ui->scrollArea_showImg);
-    tabWidget_tipMsg->setObjectName(QStringLiteral("tabWidget_tipMsg"));
-    tabWidget_tipMsg->hide();
+    bool open[5];       // region, setting, confirm, rough, precise
+    bool hideTemplate;
+    signed char lights[3]; // 1 on, 0 off, -1 all three left alone
+    Flag axisCenter, starCircle, expectedPole, monitorPole, starAMark, starBMark;
+    bool stopGlow;
+};
+
+// Rows for steps 1 to 13.
+const StepRow kSteps[13] = {
+    // region setting confirm rough precise
+    {{1, 1, 0, 0, 0}, true, {-1, -1, -1}, Off, Off, Off, Off, Off, Off, false},
+    {{1, 0, 1, 0, 0}, false, {-1, -1, -1}, Keep, Keep, Keep, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, true, {0, 0, 0}, Off, Off, Keep, Keep, Keep, Keep, true},
+    {{1, 0, 0, 1, 0}, true, {1, 0, 0}, Off, Off, Keep, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, true, {1, 0, 0}, Off, Off, Keep, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, true, {1, 1, 0}, Off, Off, Keep, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, true, {1, 1, 0}, Off, Off, Keep, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, true, {1, 1, 1}, On, On, Keep, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, false, {1, 1, 1}, On, Off, On, Keep, Keep, Keep, false},
+    {{1, 0, 0, 1, 0}, true, {-1, -1, -1}, On, Off, On, Keep, Keep, Keep, true},
+    {{1, 0, 0, 1, 0}, false, {-1, -1, -1}, On, Off, Off, Keep, Keep, Keep, false},
+    {{1, 0, 0, 0, 1}, true, {-1, -1, -1}, Keep, Keep, Keep, Keep, Keep, Keep, true},
+    {{1, 0, 0, 0, 1}, true, {-1, -1, -1}, Keep, Keep, Keep, On, On, On, false},
+};
+
+void apply(Flag flag, bool &field)
+{
+    if (flag != Keep)
+        field = (flag == On);
 }
 
-// Step machine not written yet.
-void MainWindow::setStep(int)
+QString positionText(const QPointF &p)
 {
+    return QStringLiteral("(") + QString::number(p.x(), 'f', 1) + QStringLiteral(",") +
+           QString::number(p.y(), 'f', 1) + QStringLiteral(")");
 }
 
-// Region-dependent tips not written yet.
-void MainWindow::setTipsForRegion(QString)
+void copyTemplate(const StarTemplate &tmpl, MainWindow *w)
 {
+    w->curMaskPole = tmpl.maskPole;
+    w->curMaskA = tmpl.maskA;
+    w->curMaskB = tmpl.maskB;
+    w->curAngleBAP = tmpl.angleBAP;
+    w->curAngleABP = tmpl.angleABP;
+    liveViewState.update([w](LiveView &v) {
+        v.liveAngleBAP = w->curAngleBAP;
+        v.liveAngleABP = w->curAngleABP;
+    });
 }
 
-// Step buttons: wired up with the step machine.
-void MainWindow::pushbuttonSettingDoneClicked() {}
-void MainWindow::pushbuttonConfirmDoneClicked() {}
-void MainWindow::pushbuttonRotateStar1ResetClicked() {}
-void MainWindow::pushbuttonRotateStar1DoneClicked() {}
-void MainWindow::pushbuttonGetStar2ResetClicked() {}
-void MainWindow::pushbuttonRotateStar2ResetClicked() {}
-void MainWindow::pushbuttonRotateStar2DoneClicked() {}
-void MainWindow::pushbuttonGetStar3ResetClicked() {}
-void MainWindow::pushbuttonValidateCenterResetClicked() {}
-void MainWindow::pushbuttonValidateCenterDoneClicked() {}
-void MainWindow::pushbuttonGetEptPolarisDoneClicked() {}
-void MainWindow::pushbuttonMovePolarisDoneClicked() {}
-void MainWindow::pushbuttonGetCurPolarisDoneClicked() {}
-void MainWindow::pushbuttonFinetunePoleResetClicked() {}
-void MainWindow::pushbuttonFinetunePoleDoneClicked() {}
+} // namespace
 
-// Region choice: restarts the procedure once the step machine exists.
-void MainWindow::on_radioButton_north_toggled(bool) {}
-void MainWindow::on_radioButton_south_toggled(bool) {}
-
-void MainWindow::on_pushButton_monitor_clicked() {}
-
-// After a language change; the tip texts follow with the step machine.
-void MainWindow::uiReset()
+void MainWindow::setStep(int step)
 {
-    ui->retranslateUi(this);
+    QPushButton *const heads[5] = {ui->pushButton_head_region, ui->pushButton_head_setting,
+                                   ui->pushButton_head_confirm, ui->pushButton_head_rough,
+                                   ui->pushButton_head_precise};
+    QWidget *const bodies[5] = {ui->widget_region, ui->widget_setting, ui->widget_confirm, ui->widget_rough,
+                                ui->widget_precise};
+
+    if (step == 14) {
+        // Finished: only the tips go; monitoring and the panel stay.
+        tabWidget_tipMsg->hide();
+        return;
+    }
+    if (step < 1 || step > 13) {
+        // No step (after a disconnect): everything hidden, state kept.
+        tabWidget_tipMsg->hide();
+        for (int i = 0; i < 5; ++i) {
+            heads[i]->setChecked(false);
+            bodies[i]->setVisible(false);
+        }
+        ui->label_templateImg->hide();
+        directionArrow->hide();
+        return;
+    }
+
+    const StepRow &row = kSteps[step - 1];
+
+    tabWidget_tipMsg->show();
+    tabWidget_tipMsg->setCurrentIndex(step - 1);
+
+    for (int i = 0; i < 5; ++i) {
+        heads[i]->setChecked(row.open[i]);
+        bodies[i]->setVisible(row.open[i]);
+    }
+
+    if (row.hideTemplate)
+        ui->label_templateImg->hide();
+
+    directionArrow->setVisible(step == 4 || step == 6);
+
+    if (row.lights[0] >= 0) {
+        const bool mono = liveViewState.get(&LiveView::style) == QLatin1String("Mono");
+        const QPixmap on(mono ? QStringLiteral(":/images/lighton_mono.png")
+                              : QStringLiteral(":/images/lighton_color.png"));
+        const QPixmap off(mono ? QStringLiteral(":/images/lightoff_mono.png")
+                               : QStringLiteral(":/images/lightoff_color.png"));
+        QLabel *const lights[3] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
+        for (int i = 0; i < 3; ++i)
+            lights[i]->setPixmap(row.lights[i] ? on : off);
+    }
+
+    currentStep = step;
+
+    liveViewState.update([&row](LiveView &v) {
+        apply(row.axisCenter, v.showAxisCenter);
+        apply(row.starCircle, v.showStarCircle);
+        apply(row.expectedPole, v.showExpectedPole);
+        apply(row.monitorPole, v.monitorPole);
+        apply(row.starAMark, v.showStarAMark);
+        apply(row.starBMark, v.showStarBMark);
+    });
+
+    if (row.stopGlow)
+        glowTimer->stop();
+}
+
+void MainWindow::pushbuttonSettingDoneClicked()
+{
+    setStep(2);
+}
+
+// Leaving step 2: a centre kept from an earlier run spares the three star picks.
+void MainWindow::pushbuttonConfirmDoneClicked()
+{
+    const QPointF saved = liveViewState.get(&LiveView::axisCenter);
+    if (!(saved.x() > 0) || !(saved.y() > 0)) {
+        setStep(3);
+        return;
+    }
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        nullptr, tr("Question"),
+        tr("Would you like to use the 'Axis center position' recorded last time you used Orvanta ?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        ui->label_axisPos->setText(positionText(saved));
+        setStep(9);
+    } else {
+        liveViewState.set(&LiveView::axisCenter, QPointF(0.0, 0.0));
+        setStep(3);
+    }
+}
+
+void MainWindow::pushbuttonRotateStar1ResetClicked()
+{
+    setStep(3);
+}
+
+void MainWindow::pushbuttonRotateStar1DoneClicked()
+{
+    setStep(5);
+}
+
+void MainWindow::pushbuttonGetStar2ResetClicked()
+{
+    setStep(3);
+}
+
+void MainWindow::pushbuttonRotateStar2ResetClicked()
+{
+    setStep(3);
+}
+
+void MainWindow::pushbuttonRotateStar2DoneClicked()
+{
+    setStep(7);
+}
+
+void MainWindow::pushbuttonGetStar3ResetClicked()
+{
+    setStep(3);
+}
+
+void MainWindow::pushbuttonValidateCenterResetClicked()
+{
+    setStep(3);
+}
+
+void MainWindow::pushbuttonValidateCenterDoneClicked()
+{
+    liveViewState.set(&LiveView::axisCenter, circleCenter);
+    ui->label_axisPos->setText(positionText(circleCenter));
+    setStep(9);
+}
+
+void MainWindow::pushbuttonGetEptPolarisDoneClicked()
+{
+    setStep(10);
+}
+
+void MainWindow::pushbuttonMovePolarisDoneClicked()
+{
+    setStep(11);
+}
+
+// Leaving step 11: the matched template predicts star A from the measured pole
+// star; both are measured once more and become the search and tracking home
+// positions. A star that cannot be measured keeps its predicted position.
+void MainWindow::pushbuttonGetCurPolarisDoneClicked()
+{
+    double ax = 0.0;
+    double ay = 0.0;
+    starMath.RotatePoint(templateAngle, curMaskA.x(), curMaskA.y(), curMaskB.x(), curMaskB.y(), &ax, &ay);
+    const QPointF candidate(poleStarPos.x() - curMaskB.x() + ax, poleStarPos.y() - curMaskB.y() + ay);
+
+    const cv::Mat gray = captureThread->copyGrayFrame();
+    double x = 0.0;
+    double y = 0.0;
+    QPointF starA = candidate;
+    if (starMath.GetPreciseStarPos(gray, candidate.x(), candidate.y(), &x, &y) == 0)
+        starA = QPointF(x, y);
+    QPointF starB = poleStarPos;
+    if (starMath.GetPreciseStarPos(gray, poleStarPos.x(), poleStarPos.y(), &x, &y) == 0)
+        starB = QPointF(x, y);
+
+    liveViewState.update([&](LiveView &v) {
+        v.starASearch = starA;
+        v.starBSearch = starB;
+    });
+    starAHome = starA;
+    starBHome = starB;
+    setStep(12);
+}
+
+void MainWindow::pushbuttonFinetunePoleResetClicked()
+{
+    setStep(1);
+}
+
+void MainWindow::pushbuttonFinetunePoleDoneClicked()
+{
+    setStep(14);
+}
+
+void MainWindow::on_radioButton_north_toggled(bool checked)
+{
+    if (!checked)
+        return;
+    region = QStringLiteral("North");
+    copyTemplate(northTemplate, this);
+    setTipsForRegion(region);
+    setStep(1);
+}
+
+void MainWindow::on_radioButton_south_toggled(bool checked)
+{
+    if (!checked)
+        return;
+    region = QStringLiteral("South");
+    copyTemplate(southTemplate, this);
+    setTipsForRegion(region);
+    setStep(1);
+}
+
+void MainWindow::on_pushButton_monitor_clicked()
+{
+    setStep(13);
 }
