@@ -24,6 +24,8 @@
 #include <QPointF>
 #include <QString>
 
+#include <functional>
+
 class AboutDialog;
 class AstroRefractionDialog;
 class CaptureThread;
@@ -41,6 +43,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class QTranslator;
+class QUrl;
 
 namespace Ui {
 class MainWindow;
@@ -72,6 +75,18 @@ public:
     // Settings file beside the executable; readSettings is false when there is none.
     bool readSettings();
     void writeSettings();
+    // Beside the executable (or in settingsDirOverride, for tests), and the
+    // user's configuration folder used when that one cannot be written.
+    static QString settingsFilePath();
+    static QString fallbackSettingsFilePath();
+    static QString settingsDirOverride;
+
+    // The catalogue and the manual page for a language code (exact match;
+    // anything unknown is English and the international page).
+    static QString cataloguePath(const QString &code);
+    static QUrl manualUrl(const QString &code);
+    // Opens the manual page; tests replace it so no browser starts.
+    static std::function<bool(const QUrl &)> manualOpener;
 
     // Writes shownFrame; a failure is reported to the user. True when written.
     bool saveShownFrame(const QString &fileName);
@@ -178,6 +193,8 @@ private:
     void createTipPanel();
     // Deletes the tip panel's pages now and the panel itself later.
     void destroyTipPanel();
+    // A language action's toggled slot: stores the code and asks for the change.
+    void selectLanguage(bool checked, const char *code);
 
 public:
     Ui::MainWindow *ui = nullptr;

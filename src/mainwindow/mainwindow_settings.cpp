@@ -1,11 +1,196 @@
-// The settings file beside the executable.
+// The settings file: style, language, hemisphere, zoom, refraction values and
+// the last RA axis centre, read once at construction and written once on close.
+//
+// The file lives beside the executable. An installed program usually cannot
+// write there, so the file then goes to the user's configuration folder, and
+// reading takes whichever of the two was written last. QSettings writes through
+// a temporary file and a rename (atomic sync is on by default), so a failed or
+// interrupted write never leaves half a file behind.
 #include "mainwindow/mainwindow.h"
 
-// Reading not written yet: report no file, so the constructor applies the defaults.
-bool MainWindow::readSettings()
+#include "capture/liveviewstate.h"
+#include "dialogs/refractionvalues.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <limits>
+
+QString MainWindow::settingsDirOverride;
+
+namespace {
+
+const char *const kFileName = "Orvanta.ini";
+
+// A number as the file keeps it: general format, 6 significant digits.
+QString formatNumber(double value)
 {
-    return false;
+    return QString::number(value, 'g', 6);
 }
 
-// Writing not written yet.
-void MainWindow::writeSettings() {}
+// A single-precision value; text that is no number reads as 0, and nan, inf or
+// a value beyond float range reads as the key's default.
+float readFloat(const QSettings &settings, const QString &key, float fallback)
+{
+    bool ok = false;
+    const double value = settings.value(key, fallback).toString().trimmed().toDouble(&ok);
+    if (!ok)
+        return std::isfinite(value) ? 0.0f : fallback;
+    if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return fallback;
+    return float(value);
+}
+
+QString readText(const QSettings &settings, const QString &key, const QString &fallback)
+{
+    return settings.value(key, fallback).toString();
+}
+
+bool isUsableZoom(float zoom)
+{
+    return std::isfinite(zoom) && zoom > 0.0f && zoom <= 2.0f;
+}
+
+// The file with the latest write wins; the other one is stale.
+QString fileToRead()
+{
+    const QFileInfo primary(MainWindow::settingsFilePath());
+    const QFileInfo fallback(MainWindow::fallbackSettingsFilePath());
+    const bool hasPrimary = primary.isFile();
+    const bool hasFallback = fallback.isFile();
+    if (hasPrimary && hasFallback)
+        return fallback.lastModified() > primary.lastModified() ? fallback.filePath() : primary.filePath();
+    if (hasPrimary)
+        return primary.filePath();
+    if (hasFallback)
+        return fallback.filePath();
+    return QString();
+}
+
+void writeAll(QSettings &settings, const MainWindow &w)
+{
+    const RefractionValues refraction = refractionValues();
+    const QPointF axisCenter = liveViewState.get(&LiveView::axisCenter);
+
+    settings.beginGroup(QStringLiteral("STYLE"));
+    settings.setValue(QStringLiteral("style"), liveViewState.get(&LiveView::style));
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("LANGUAGE"));
+    settings.setValue(QStringLiteral("lang"), w.language);
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("REGION"));
+    settings.setValue(QStringLiteral("region"), w.region);
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("ZOOM"));
+    settings.setValue(QStringLiteral("factor"), formatNumber(w.zoomFactor));
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
+    settings.setValue(QStringLiteral("latitude"), formatNumber(refraction.latitude));
+    settings.setValue(QStringLiteral("longitude"), formatNumber(refraction.longitude));
+    settings.setValue(QStringLiteral("P"), formatNumber(refraction.P));
+    settings.setValue(QStringLiteral("T"), formatNumber(refraction.T));
+    settings.setValue(QStringLiteral("enabledCorrect"), refraction.enabledCorrect);
+    settings.setValue(QStringLiteral("P_unit"), refraction.P_unit);
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("AXIS_CENTER"));
+    settings.setValue(QStringLiteral("x"), formatNumber(axisCenter.x()));
+    settings.setValue(QStringLiteral("y"), formatNumber(axisCenter.y()));
+    settings.endGroup();
+}
+
+// Writes every key to path; false when the file could not be stored.
+bool writeTo(const QString &path, const MainWindow &w)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setAtomicSyncRequired(true);
+    writeAll(settings, w);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+} // namespace
+
+QString MainWindow::settingsFilePath()
+{
+    const QString dir = settingsDirOverride.isEmpty() ? QCoreApplication::applicationDirPath() : settingsDirOverride;
+    return QDir::toNativeSeparators(dir + QLatin1Char('/') + QLatin1String(kFileName));
+}
+
+QString MainWindow::fallbackSettingsFilePath()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                                    QLatin1Char('/') + QLatin1String(kFileName));
+}
+
+bool MainWindow::readSettings()
+{
+    const QString path = fileToRead();
+    if (path.isEmpty())
+        return false;
+
+    QSettings settings(path, QSettings::IniFormat);
+    const RefractionValues defaults;
+
+    settings.beginGroup(QStringLiteral("STYLE"));
+    liveViewState.set(&LiveView::style, readText(settings, QStringLiteral("style"), QStringLiteral("Color")));
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("LANGUAGE"));
+    language = readText(settings, QStringLiteral("lang"), QStringLiteral("EN"));
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("REGION"));
+    region = readText(settings, QStringLiteral("region"), QStringLiteral("North"));
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("ZOOM"));
+    zoomFactor = readFloat(settings, QStringLiteral("factor"), 1.0f);
+    // Every size and position of the live view is scaled by it.
+    if (!isUsableZoom(zoomFactor))
+        zoomFactor = 1.0f;
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
+    RefractionValues refraction;
+    refraction.latitude = readFloat(settings, QStringLiteral("latitude"), defaults.latitude);
+    refraction.longitude = readFloat(settings, QStringLiteral("longitude"), defaults.longitude);
+    refraction.P = readFloat(settings, QStringLiteral("P"), defaults.P);
+    refraction.T = readFloat(settings, QStringLiteral("T"), defaults.T);
+    refraction.enabledCorrect = settings.value(QStringLiteral("enabledCorrect"), defaults.enabledCorrect).toBool();
+    refraction.P_unit = readText(settings, QStringLiteral("P_unit"), defaults.P_unit);
+    settings.endGroup();
+    setRefractionValues(refraction);
+
+    settings.beginGroup(QStringLiteral("AXIS_CENTER"));
+    const double x = readFloat(settings, QStringLiteral("x"), 0.0f);
+    const double y = readFloat(settings, QStringLiteral("y"), 0.0f);
+    settings.endGroup();
+    liveViewState.set(&LiveView::axisCenter, QPointF(x, y));
+
+    return true;
+}
+
+void MainWindow::writeSettings()
+{
+    const QString primary = settingsFilePath();
+    if (writeTo(primary, *this))
+        return;
+
+    const QString fallback = fallbackSettingsFilePath();
+    QDir().mkpath(QFileInfo(fallback).absolutePath());
+    if (writeTo(fallback, *this))
+        qCritical("Settings: cannot write %s, saved to %s", qUtf8Printable(primary), qUtf8Printable(fallback));
+    else
+        qCritical("Settings: cannot write %s nor %s, settings not saved", qUtf8Printable(primary),
+                  qUtf8Printable(fallback));
+}
