@@ -465,7 +465,11 @@ void TestSimulatorSky::renderCost()
     qInfo("render ms per frame: fastest %.2f, median %.2f", ms.front(), ms[ms.size() / 2]);
     // Well below the shortest frame interval (about 40 ms); the fastest run
     // is the cost itself, the median also counts a busy machine.
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
     QVERIFY(ms.front() < 10.0);
+#else
+    QVERIFY(ms.front() < 200.0);  // unoptimised or instrumented build
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSimulatorSky)
