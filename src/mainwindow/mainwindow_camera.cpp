@@ -1,23 +1,268 @@
 // Camera connection, the four camera controls and the window close.
 #include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "camera/camerastate.h"
+#include "camera/tavrinapi.h"
+#include "capture/capturethread.h"
+#include "widgets/magnifierwidget.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
 
-// Connection not written yet.
-void MainWindow::on_actionConnect_triggered() {}
+#include <climits>
+#include <cstring>
 
-// Camera controls not written yet.
-void MainWindow::on_sliderExpose_valueChanged(int) {}
-void MainWindow::on_lineEditExpose_returnPressed() {}
-void MainWindow::on_sliderGain_valueChanged(int) {}
-void MainWindow::on_lineEditGain_returnPressed() {}
-void MainWindow::on_sliderTraffic_valueChanged(int) {}
-void MainWindow::on_lineEditTraffic_returnPressed() {}
-void MainWindow::on_sliderSpeed_valueChanged(int) {}
-void MainWindow::on_lineEditSpeed_returnPressed() {}
+namespace {
 
-// Close handling (settings, timers, capture, camera) not written yet.
+const char kProductPrefix[] = "ORVANTA";
+
+// Room for a library that writes more than the agreed 38 bytes, or no NUL at all.
+const int kIdScratchSize = 256;
+
+// "ORVANTA-serial" matches; the id is cut before its last hyphen, so a second
+// hyphen or another spelling of the prefix does not.
+bool hasProductPrefix(const char *id)
+{
+    const char *lastHyphen = std::strrchr(id, '-');
+    const std::size_t length = lastHyphen ? std::size_t(lastHyphen - id) : std::strlen(id);
+    return length == std::strlen(kProductPrefix) && std::strncmp(id, kProductPrefix, length) == 0;
+}
+
+// The first camera whose id carries the product prefix, copied into id (at most
+// TAVRIN_ID_SIZE - 1 characters and a NUL). False when none does.
+bool findProductCamera(char *id)
+{
+    const int count = ScanTAVRIN();
+    for (int index = 0; index < count; ++index) {
+        char scratch[kIdScratchSize] = {};
+        if (GetTAVRINId(index, scratch) != 0)
+            continue;
+        char candidate[TAVRIN_ID_SIZE] = {};
+        std::memcpy(candidate, scratch, strnlen(scratch, TAVRIN_ID_SIZE - 1));
+        if (hasProductPrefix(candidate)) {
+            std::memcpy(id, candidate, TAVRIN_ID_SIZE);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A typed control value. The validator lets only digits through, so a text that
+// does not read as an int is too big for one and counts as above every maximum.
+int typedValue(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : INT_MAX;
+}
+
+// Confirms a typed value: clamps the text to the slider's range, moves the slider
+// without firing its slot and returns the value to store.
+double confirmTyped(QLineEdit *edit, QSlider *slider)
+{
+    {
+        const QSignalBlocker blocker(slider);
+        const int typed = typedValue(edit->text());
+        if (typed < slider->minimum())
+            edit->setText(QString::number(slider->minimum()));
+        if (typed > slider->maximum())
+            edit->setText(QString::number(slider->maximum()));
+        slider->setValue(typedValue(edit->text()));
+    }
+    return edit->text().toDouble();
+}
+
+void sendControl(int controlId, double value)
+{
+    if (cameraState.cameraConnected)
+        SetTAVRINParam(cameraState.cameraHandle, controlId, value);
+}
+
+} // namespace
+
+void MainWindow::on_actionConnect_triggered()
+{
+    if (!cameraState.cameraLibraryReady)
+        return;
+
+    if (cameraState.cameraConnected) {
+        // The library must not be closed under a running GetTAVRINLiveFrame.
+        if (captureThread->isRunning()) {
+            captureThread->stopCapture();
+            captureThread->wait();
+        }
+        if (cameraState.cameraHandle == 0)
+            return;
+        StopTAVRINLive(cameraState.cameraHandle);
+        if (CloseTAVRIN(cameraState.cameraHandle) == 0) {
+            cameraState.cameraConnected = false;
+            ui->actionConnect->setText(tr("Connect"));
+            setStep(0);
+            ui->actionSave_As->setEnabled(false);
+            ui->actionDisplay_Template->setEnabled(false);
+            ui->actionAstronomical_Refraction->setEnabled(false);
+            ui->actionManual_Trace->setEnabled(false);
+            ui->menuZoom->setEnabled(false);
+        }
+        statusPosLabel->clear();
+        captureThread->resetFrameRate();
+        captureThread->clearFrameQueue();
+        ui->label_showImg->clear();
+        magnifier->setPixmap(QPixmap::fromImage(blankMagnifierImage));
+        magnifier->update();
+        return;
+    }
+
+    if (!findProductCamera(cameraState.cameraId)) {
+        QMessageBox::information(this, tr("Info"), tr("Not Found TAVRIN Orvanta equipment!"), QMessageBox::Ok);
+        return;
+    }
+
+    cameraState.cameraHandle = OpenTAVRIN(cameraState.cameraId);
+    if (cameraState.cameraHandle == 0) {
+        qCritical("OpenTAVRIN failure!");
+        cameraState.cameraConnected = false;
+        QMessageBox::critical(this, tr("Error"), tr("Can not connect Orvanta as OpenTAVRIN error!"),
+                              QMessageBox::Ok);
+        return;
+    }
+    if (SetTAVRINReadMode(cameraState.cameraHandle, 0) == -1)
+        qCritical("SetTAVRINReadMode 0 Failure");
+    // A camera that cannot be set up is closed again, so the next try can open it.
+    if (SetTAVRINStreamMode(cameraState.cameraHandle, cameraState.streamMode) != 0) {
+        qCritical("SetTAVRINStreamMode 1 Failure");
+        cameraState.cameraConnected = false;
+        CloseTAVRIN(cameraState.cameraHandle);
+        return;
+    }
+    if (InitTAVRIN(cameraState.cameraHandle) != 0) {
+        qCritical("InitTAVRIN failure!");
+        cameraState.cameraConnected = false;
+        CloseTAVRIN(cameraState.cameraHandle);
+        QMessageBox::critical(this, tr("Error"), tr("Can not connect Orvanta as InitTAVRIN error!"),
+                              QMessageBox::Ok);
+        return;
+    }
+
+    cameraState.cameraConnected = true;
+    ui->actionConnect->setText(tr("Disconnect"));
+    setStep(1);
+    ui->actionSave_As->setEnabled(true);
+    ui->actionDisplay_Template->setEnabled(true);
+    ui->actionAstronomical_Refraction->setEnabled(true);
+    ui->actionManual_Trace->setEnabled(true);
+    ui->menuZoom->setEnabled(true);
+    setWindowTitle(tr("Orvanta - ID:%1").arg(QString::fromLatin1(cameraState.cameraId)));
+
+    const TAVRIN_HANDLE handle = cameraState.cameraHandle;
+    SetTAVRINBitsMode(handle, cameraState.bitsMode);
+    SetTAVRINBinMode(handle, cameraState.binX, cameraState.binY);
+    SetTAVRINResolution(handle, cameraState.roiStartX, cameraState.roiStartY, cameraState.frameWidth,
+                        cameraState.frameHeight);
+
+    // The panel shows what the camera has; exposure and gain are not sent back.
+    cameraState.exposureTime = GetTAVRINParam(handle, TAVRIN_CONTROL_EXPOSURE);
+    const int exposureMs = int(cameraState.exposureTime) / 1000;
+    {
+        const QSignalBlocker blocker(ui->sliderExpose);
+        ui->sliderExpose->setValue(exposureMs);
+    }
+    ui->lineEditExpose->setText(QString::number(exposureMs));
+
+    cameraState.gain = GetTAVRINParam(handle, TAVRIN_CONTROL_GAIN);
+    const int gain = int(cameraState.gain);
+    {
+        const QSignalBlocker blocker(ui->sliderGain);
+        ui->sliderGain->setValue(gain);
+    }
+    ui->lineEditGain->setText(QString::number(gain));
+
+    SetTAVRINParam(handle, TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
+    SetTAVRINParam(handle, TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
+
+    captureThread->startCapture();
+}
+
+void MainWindow::on_sliderExpose_valueChanged(int value)
+{
+    cameraState.exposureTime = value * 1000.0;
+    ui->lineEditExpose->setText(QString::number(value));
+    sendControl(TAVRIN_CONTROL_EXPOSURE, cameraState.exposureTime);
+}
+
+void MainWindow::on_lineEditExpose_returnPressed()
+{
+    cameraState.exposureTime = confirmTyped(ui->lineEditExpose, ui->sliderExpose) * 1000.0;
+    sendControl(TAVRIN_CONTROL_EXPOSURE, cameraState.exposureTime);
+}
+
+void MainWindow::on_sliderGain_valueChanged(int value)
+{
+    cameraState.gain = value;
+    ui->lineEditGain->setText(QString::number(value));
+    sendControl(TAVRIN_CONTROL_GAIN, cameraState.gain);
+}
+
+void MainWindow::on_lineEditGain_returnPressed()
+{
+    cameraState.gain = confirmTyped(ui->lineEditGain, ui->sliderGain);
+    sendControl(TAVRIN_CONTROL_GAIN, cameraState.gain);
+}
+
+void MainWindow::on_sliderTraffic_valueChanged(int value)
+{
+    cameraState.usbTraffic = value;
+    ui->lineEditTraffic->setText(QString::number(value));
+    sendControl(TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
+}
+
+void MainWindow::on_lineEditTraffic_returnPressed()
+{
+    cameraState.usbTraffic = confirmTyped(ui->lineEditTraffic, ui->sliderTraffic);
+    sendControl(TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
+}
+
+void MainWindow::on_sliderSpeed_valueChanged(int value)
+{
+    cameraState.usbSpeed = value;
+    ui->lineEditSpeed->setText(QString::number(value));
+    sendControl(TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
+}
+
+void MainWindow::on_lineEditSpeed_returnPressed()
+{
+    cameraState.usbSpeed = confirmTyped(ui->lineEditSpeed, ui->sliderSpeed);
+    sendControl(TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    writeSettings();
+
+    for (QTimer *timer : {glowTimer, angleTimer, displayTimer}) {
+        if (timer)
+            timer->stop();
+    }
+
+    // Wait for the loop to leave the library before the camera is closed.
+    if (captureThread && captureThread->isRunning()) {
+        captureThread->stopCapture();
+        captureThread->wait();
+    }
+
+    if (cameraState.cameraConnected && cameraState.cameraHandle != 0) {
+        StopTAVRINLive(cameraState.cameraHandle);
+        if (CloseTAVRIN(cameraState.cameraHandle) == 0)
+            cameraState.cameraConnected = false;
+    }
+
+    cameraState.cameraLibraryReady = false;
     event->accept();
 }

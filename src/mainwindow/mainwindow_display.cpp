@@ -1,11 +1,87 @@
 // Showing frames and zoom crops, the frame rate, and the display zoom.
 #include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
 
-// Display not written yet.
-void MainWindow::showImages() {}
-void MainWindow::updateFPS() {}
+#include "camera/camerastate.h"
+#include "capture/capturethread.h"
+#include "capture/liveviewstate.h"
+#include "widgets/magnifierwidget.h"
 
-// Zoom not written yet.
-void MainWindow::on_action100_toggled(bool) {}
-void MainWindow::on_action75_toggled(bool) {}
-void MainWindow::on_action50_toggled(bool) {}
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+QString positionText(const QPointF &p)
+{
+    return QLatin1Char('(') + QString::number(p.x(), 'f', 1) + QLatin1Char(',') + QString::number(p.y(), 'f', 1)
+           + QLatin1Char(')');
+}
+
+// Only the display scales; frames, marks and stored positions stay in frame pixels.
+// In the steps that show the template it stays on the same frame point.
+void applyZoom(MainWindow *w, float zoom)
+{
+    w->zoomFactor = zoom;
+    w->scaleDirectionArrow(w->zoomFactor);
+    w->showTemplateImage(w->zoomFactor, w->region);
+    const int step = w->currentStep;
+    if (step == 2 || step == 9 || step == 11) {
+        w->pickPos = QPoint(int(w->pickFramePos.x() * w->zoomFactor), int(w->pickFramePos.y() * w->zoomFactor));
+        w->rotateTemplate(w->templateAngle);
+    }
+}
+
+} // namespace
+
+void MainWindow::showImages()
+{
+    QImage frame;
+    if (captureThread->takeFrame(&frame)) {
+        const int width = int(cameraState.frameWidth * zoomFactor);
+        const int height = int(cameraState.frameHeight * zoomFactor);
+        shownFrame = frame.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap pixmap = QPixmap::fromImage(shownFrame);
+        ui->label_showImg->setPixmap(pixmap);
+        magnifier->setPixmap(pixmap);
+        magnifier->update();
+    }
+
+    // Crops left over from an earlier monitoring run wait until it runs again.
+    const LiveView view = liveViewState.snapshot();
+    QImage zoom;
+    if (view.monitorPole && captureThread->takeZoom(&zoom)) {
+        shownZoom = zoom;
+        ui->label_biggerImg->setPixmap(QPixmap::fromImage(shownZoom));
+        ui->label_refStarA_pos->setText(positionText(view.starA));
+        ui->label_refStarB_pos->setText(positionText(view.starB));
+        ui->label_pole->setText(positionText(view.livePole));
+    }
+}
+
+void MainWindow::updateFPS()
+{
+    int fpsInteger = 0;
+    int fpsDecimal = 0;
+    captureThread->frameRate(&fpsInteger, &fpsDecimal);
+    fpsLabel->clear();
+    fpsLabel->setText(QStringLiteral("FPS : %1.%2").arg(fpsInteger).arg(fpsDecimal));
+}
+
+void MainWindow::on_action100_toggled(bool checked)
+{
+    if (checked)
+        applyZoom(this, 1.0f);
+}
+
+void MainWindow::on_action75_toggled(bool checked)
+{
+    if (checked)
+        applyZoom(this, 0.75f);
+}
+
+void MainWindow::on_action50_toggled(bool checked)
+{
+    if (checked)
+        applyZoom(this, 0.5f);
+}
