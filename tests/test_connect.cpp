@@ -129,15 +129,11 @@ private slots:
     void prefixRule();
     void connectFailures_data();
     void connectFailures();
-    void failedSetupLeavesCameraClosed_data();
-    void failedSetupLeavesCameraClosed();
     void overlongIdIsCut();
     void connectionCallOrderAndWindowState();
     void cameraValuesShownNotSent();
     void typedValues_data();
     void typedValues();
-    void sliderMoves_data();
-    void sliderMoves();
     void controlsWhileDisconnected();
     void libraryNotReady();
     void disconnectClosesAfterCaptureStops();
@@ -297,29 +293,13 @@ void TestConnect::connectFailures()
     QCOMPARE(connectAction()->text(), connected ? QStringLiteral("Disconnect") : QStringLiteral("Connect"));
     QCOMPARE(child<QMenu>("menuZoom")->isEnabled(), connected);
     QCOMPARE(child<QAction>("actionSave_As")->isEnabled(), connected);
-    if (!connected) {
-        QCOMPARE(window->windowTitle(), titleBefore);
-        QVERIFY(!window->captureThread->isRunning());
-        QVERIFY(!logHas("BeginTAVRINLive"));
-    }
-}
-
-void TestConnect::failedSetupLeavesCameraClosed_data()
-{
-    QTest::addColumn<tavrinsim::Fault>("fault");
-    QTest::newRow("stream mode") << tavrinsim::Fault::StreamModeFails;
-    QTest::newRow("initialisation") << tavrinsim::Fault::InitFails;
-}
-
-// A camera opened but not set up is closed again, so a later try can open it.
-void TestConnect::failedSetupLeavesCameraClosed()
-{
-    QFETCH(tavrinsim::Fault, fault);
-    tavrinsim::setFault(fault);
-    connectAction()->trigger();
-    QVERIFY(!cameraState.cameraConnected);
-    QCOMPARE(countCalls("CloseTAVRIN()"), 1);
-
+    if (connected)
+        return;
+    QCOMPARE(window->windowTitle(), titleBefore);
+    QVERIFY(!window->captureThread->isRunning());
+    QVERIFY(!logHas("BeginTAVRINLive"));
+    // A camera opened but not set up is closed again, so the next try can open it.
+    QCOMPARE(countCalls("CloseTAVRIN()"), opened && fault != tavrinsim::Fault::OpenFails ? 1 : 0);
     tavrinsim::clearFaults();
     answerer->boxes.clear();
     connectCamera();
@@ -447,33 +427,6 @@ void TestConnect::typedValues()
     for (const auto &entry : tavrinsim::callLog())
         sends += entry.compare(0, id.size(), id) == 0;
     QCOMPARE(sends, 1);
-    QCOMPARE(countCalls(sent.toStdString()), 1);
-}
-
-void TestConnect::sliderMoves_data()
-{
-    QTest::addColumn<QString>("slider");
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("sent");
-
-    QTest::newRow("exposure") << "sliderExpose" << "lineEditExpose" << 120 << "SetTAVRINParam(8,120000)";
-    QTest::newRow("gain") << "sliderGain" << "lineEditGain" << 64 << "SetTAVRINParam(6,64)";
-    QTest::newRow("traffic") << "sliderTraffic" << "lineEditTraffic" << 80 << "SetTAVRINParam(12,80)";
-    QTest::newRow("speed") << "sliderSpeed" << "lineEditSpeed" << 2 << "SetTAVRINParam(9,2)";
-}
-
-void TestConnect::sliderMoves()
-{
-    QFETCH(QString, slider);
-    QFETCH(QString, edit);
-    QFETCH(int, value);
-    QFETCH(QString, sent);
-
-    connectCamera();
-    tavrinsim::clearCallLog();
-    child<QSlider>(qPrintable(slider))->setValue(value);
-    QCOMPARE(child<QLineEdit>(qPrintable(edit))->text(), QString::number(value));
     QCOMPARE(countCalls(sent.toStdString()), 1);
 }
 
