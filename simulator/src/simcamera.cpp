@@ -559,7 +559,8 @@ TAVRIN_API TAVRIN_HANDLE TAVRIN_CALL OpenTAVRIN(char *id)
     {
         std::lock_guard<std::mutex> lock(stateMutex());
         State &s = state();
-        const std::string given = id ? std::string(id, strnlen(id, 256)) : std::string();
+        // Ids are handed out in 38-byte buffers: never read past one.
+        const std::string given = id ? std::string(id, strnlen(id, TAVRIN_ID_SIZE)) : std::string();
         logCall(s, "OpenTAVRIN", given);
         if (!id || cameraCount(s) == 0 || has(s, Fault::OpenFails) || s.open)
             return 0;

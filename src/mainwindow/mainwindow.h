@@ -67,6 +67,9 @@ public:
     void rotateTemplate(int angle);
     void showTemplateImage(float zoom, QString region);
     void scaleDirectionArrow(float zoom);
+    // Called by the zoom actions after zoomFactor changed: the arrow and the
+    // template follow the new zoom and stay on the same frame point.
+    void followZoom();
 
     // Star template data and the poles marked on the template images.
     void loadStarsData();
@@ -193,6 +196,16 @@ private:
     void createTipPanel();
     // Deletes the tip panel's pages now and the panel itself later.
     void destroyTipPanel();
+
+    // Image interaction: position read-out and magnifier, template placing,
+    // and the star picks of the double click (label pixels).
+    void trackPointer(const QPoint &labelPos);
+    void placeTemplate(const QPoint &labelPos);
+    void pickStar(const QPoint &labelPos);
+    // The rough slider's expected pole-star position.
+    void updateExpectedPole();
+    // Star lights for the current step in the current style.
+    void restyleStarLights();
     // A language action's toggled slot: stores the code and asks for the change.
     void selectLanguage(bool checked, const char *code);
 
