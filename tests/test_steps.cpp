@@ -81,6 +81,38 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// A wordier language: every MainWindow text comes out twice as long.
+class WordyTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char * = nullptr, int = -1) const override
+    {
+        if (qstrcmp(context, "MainWindow") != 0)
+            return QString();
+        const QString text = QString::fromUtf8(source);
+        return text + QLatin1Char(' ') + text;
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Texts of the tip panel that do not fit their fixed places, by object name.
+QStringList cutTexts(QTabWidget *panel)
+{
+    QStringList cut;
+    for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+        if (QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6 > button->width())
+            cut << button->objectName();
+    }
+    for (QLabel *label : panel->findChildren<QLabel *>()) {
+        const bool fits = label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width();
+        if (!fits)
+            cut << label->objectName();
+    }
+    return cut;
+}
+
 struct Flags
 {
     bool axisCenter, starCircle, expectedPole, monitorPole, starAMark, starBMark;
@@ -168,6 +200,7 @@ private slots:
     void pages();
     void regionTips_data();
     void regionTips();
+    void textsFitTheirPlaces();
 
     void stepTable_data();
     void stepTable();
@@ -391,6 +424,27 @@ void TestSteps::regionTips()
     QCOMPARE(tip->text(), south);
     window->setTipsForRegion(QStringLiteral("North"));
     QCOMPARE(tip->text(), north);
+}
+
+void TestSteps::textsFitTheirPlaces()
+{
+    // The source wording of the three "Finished" buttons is wider than 75 pixels.
+    QCOMPARE(cutTexts(window->tabWidget_tipMsg).join(' '), QString());
+    const int successPixels = QFontInfo(window->pushButton_confirm_done->font()).pixelSize();
+
+    WordyTranslator wordy;
+    QCoreApplication::installTranslator(&wordy);
+    window->uiReset();
+    QCoreApplication::removeTranslator(&wordy);
+    // Labels have room to give; a doubled button text is beyond any legible size.
+    QCOMPARE(cutTexts(window->tabWidget_tipMsg).filter(QStringLiteral("label_")).join(' '), QString());
+    QVERIFY(QFontInfo(window->pushButton_confirm_done->font()).pixelSize() < successPixels);
+
+    // Short texts get their full size back.
+    window->uiReset();
+    QCOMPARE(QFontInfo(window->pushButton_confirm_done->font()).pixelSize(), successPixels);
+    window->setTipsForRegion(QStringLiteral("South"));
+    QCOMPARE(cutTexts(window->tabWidget_tipMsg).join(' '), QString());
 }
 
 void TestSteps::stepTable_data()
@@ -838,13 +892,23 @@ void TestSteps::renderForReview()
     window.reset(new MainWindow(nullptr));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (const QString &region : {QStringLiteral("North"), QStringLiteral("South")}) {
-        window->setTipsForRegion(region);
-        for (int step = 1; step <= 13; ++step) {
-            window->setStep(step);
-            QTest::qWait(20);
-            const QString name = QStringLiteral("steps_%1_%2.png").arg(region).arg(step, 2, 10, QLatin1Char('0'));
-            QVERIFY(window->grab().save(QDir(outDir).filePath(name)));
+    // The English catalogue, then the source texts that languages without their
+    // own wording show.
+    for (const QString &texts : {QStringLiteral("en"), QStringLiteral("source")}) {
+        if (texts == QLatin1String("source")) {
+            QCoreApplication::removeTranslator(window->translator);
+            window->uiReset();
+        }
+        for (const QString &region : {QStringLiteral("North"), QStringLiteral("South")}) {
+            window->setTipsForRegion(region);
+            for (int step = 1; step <= 13; ++step) {
+                window->setStep(step);
+                QTest::qWait(20);
+                const QString name = QStringLiteral("steps_%1_%2_%3.png")
+                                         .arg(texts, region)
+                                         .arg(step, 2, 10, QLatin1Char('0'));
+                QVERIFY(window->grab().save(QDir(outDir).filePath(name)));
+            }
         }
     }
     qApp->setStyleSheet(QString());

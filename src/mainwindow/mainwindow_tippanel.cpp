@@ -5,6 +5,8 @@
 
 #include "camera/camerastate.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -108,6 +110,41 @@ void setFixedTexts(MainWindow *w)
         "Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle."));
     w->pushButton_finetunePole_reset->setText(MainWindow::tr("Restart"));
     w->pushButton_finetunePole_done->setText(MainWindow::tr("Done"));
+}
+
+// The panel's geometry is fixed; a text that does not fit its label or button
+// (a long translation, a wider font) gets a smaller font instead of being cut.
+// Each call starts from the inherited font, so a shorter text gets it back.
+template <typename Fits>
+void shrinkToFit(QWidget *widget, Fits fits)
+{
+    if (!widget->styleSheet().isEmpty())
+        widget->setStyleSheet(QString());
+    widget->ensurePolished();
+    int pixels = QFontInfo(widget->font()).pixelSize();
+    while (!fits(widget) && pixels > 6) {
+        --pixels;
+        widget->setStyleSheet(QStringLiteral("font-size: %1px;").arg(pixels));
+    }
+}
+
+void fitTipPanelTexts(QTabWidget *panel)
+{
+    for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+        shrinkToFit(button, [button](QWidget *) {
+            // Room for the frame and a little air on both sides.
+            return QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6 <= button->width();
+        });
+    }
+    for (QLabel *label : panel->findChildren<QLabel *>()) {
+        if (label->wordWrap()) {
+            shrinkToFit(label, [label](QWidget *) { return label->heightForWidth(label->width()) <= label->height(); });
+        } else {
+            shrinkToFit(label, [label](QWidget *) {
+                return QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width();
+            });
+        }
+    }
 }
 
 } // namespace
@@ -242,7 +279,10 @@ void MainWindow::setTipsForRegion(QString region)
         label_getCurPolaris_tipMsg->setText(
             tr("Current position: Double Click σ Oct and use the 'Rotate' slider on the left to rotate the "
                "Template to match up to the stars around σ Oct."));
+    } else {
+        return;
     }
+    fitTipPanelTexts(tabWidget_tipMsg);
 }
 
 void MainWindow::uiReset()
@@ -278,4 +318,5 @@ void MainWindow::uiReset()
 
     setFixedTexts(this);
     setTipsForRegion(region);
+    fitTipPanelTexts(tabWidget_tipMsg);
 }
