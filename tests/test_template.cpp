@@ -254,8 +254,8 @@ void TestTemplate::zoomKeepsTheFramePoint()
     placeAt(QPoint(700, 500), 9);
     slider("horizontalSlider_rough_match")->setValue(30);
 
-    window->zoomFactor = 0.5f;
-    window->followZoom();
+    window->findChild<QAction *>(QStringLiteral("action50"))->setChecked(true);
+    QCOMPARE(window->zoomFactor, 0.5f);
     QCOMPARE(window->pickPos, QPoint(350, 250));
     QCOMPARE(templateImg()->geometry().center(), QPoint(350, 250));
     const QImage drawn = templateImg()->pixmap(Qt::ReturnByValue).toImage();
@@ -264,8 +264,7 @@ void TestTemplate::zoomKeepsTheFramePoint()
 
     // Outside the matching steps the template only follows unrotated, centred on the same frame point.
     window->currentStep = 4;
-    window->zoomFactor = 0.75f;
-    window->followZoom();
+    window->findChild<QAction *>(QStringLiteral("action75"))->setChecked(true);
     QCOMPARE(window->pickPos, QPoint(350, 250));
     QCOMPARE(templateImg()->geometry(), QRect(225, 75, 600, 600));
 }

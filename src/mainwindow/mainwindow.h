@@ -67,9 +67,6 @@ public:
     void rotateTemplate(int angle);
     void showTemplateImage(float zoom, QString region);
     void scaleDirectionArrow(float zoom);
-    // Called by the zoom actions after zoomFactor changed: the arrow and the
-    // template follow the new zoom and stay on the same frame point.
-    void followZoom();
 
     // Star template data and the poles marked on the template images.
     void loadStarsData();

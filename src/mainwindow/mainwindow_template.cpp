@@ -62,16 +62,6 @@ void MainWindow::scaleDirectionArrow(float zoom)
                                            Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-void MainWindow::followZoom()
-{
-    scaleDirectionArrow(zoomFactor);
-    showTemplateImage(zoomFactor, region);
-    if (currentStep == 2 || currentStep == 9 || currentStep == 11) {
-        pickPos = QPoint(int(pickFramePos.x() * zoomFactor), int(pickFramePos.y() * zoomFactor));
-        rotateTemplate(templateAngle);
-    }
-}
-
 // The pole star must stand where the true pole falls on the axis centre: the axis
 // centre minus the template's pole-star-to-pole vector, turned by the match angle.
 void MainWindow::updateExpectedPole()
