@@ -194,6 +194,7 @@ void TestInteraction::positionReadout_data()
     QTest::newRow("50%") << 0.5f << QPointF(300, 200) << "600.0,400.0" << QPoint(300, 200);
     // The pointer is rounded to whole label pixels before it is scaled.
     QTest::newRow("rounded") << 0.5f << QPointF(300.5, 199.4) << "602.0,398.0" << QPoint(301, 199);
+    QTest::newRow("far corner") << 0.5f << QPointF(639, 479) << "1278.0,958.0" << QPoint(639, 479);
 }
 
 void TestInteraction::positionReadout()
@@ -208,6 +209,9 @@ void TestInteraction::positionReadout()
     QMouseEvent event(QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QVERIFY(window->eventFilter(showImg(), &event));
     QCOMPARE(window->statusPosLabel->text(), text);
+    // Whole figures, not cut off by the fixed-width label.
+    QVERIFY(window->statusPosLabel->fontMetrics().horizontalAdvance(text) <=
+            window->statusPosLabel->contentsRect().width());
     QCOMPARE(window->magnifier->center(), magnified);
     // The magnifier works on the shown (scaled) image.
     QCOMPARE(window->magnifier->source().size(), showImg()->pixmap(Qt::ReturnByValue).size());

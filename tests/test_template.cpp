@@ -401,7 +401,7 @@ void TestTemplate::renderForReview()
 
     struct Shot { int angle; bool mono; const char *name; };
     for (const Shot &shot : {Shot{0, false, "template_0_color.png"}, Shot{40, true, "template_40_mono.png"},
-                             Shot{215, false, "template_215_color.png"}}) {
+                             Shot{356, false, "template_356_color.png"}}) {
         window->findChild<QAction *>(QStringLiteral("actionMono_Style"))->setChecked(shot.mono);
         slider("horizontalSlider_confirm_match")->setValue(shot.angle);
         window->confirmSliderGlow->setEnabled(true);
