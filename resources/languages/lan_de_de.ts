@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, veröffentlicht am %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>Deutsche Übersetzung: Orvanta-Team.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Astronomische Refraktion</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>Refraktionskorrektur aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>Hemisphäre</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Orvanta-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>Bel.(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Traffic</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct bestätigen</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>Vorlage anpassen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>Pol grob</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>Achsenmitte</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>Immer denselben Stern wählen</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>Sternpos. 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>Sternpos. 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>Sternpos. 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>Achse:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>Aktueller Polaris/σ Oct</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>Erwarteter Polaris/σ Oct</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>Pol fein</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>Pol:</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>Pol überwachen</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>Referenzstern A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>Referenzstern B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>Überwachung starten</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>Vorlage anzeigen</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>Mono-Stil</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Strecken</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Astronomische Refraktion</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>Manuelle Nachführung</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Einfrieren verhindern</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Orvanta-Handbuch</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>Das Bild kann nicht unter %1 gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Bilder (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>Kein TAVRIN-Orvanta-Gerät gefunden!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>Orvanta kann wegen eines OpenTAVRIN-Fehlers nicht verbunden werden!</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>Orvanta kann wegen eines InitTAVRIN-Fehlers nicht verbunden werden!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>An dieser Stelle scheint kein Stern zu sein, bitte versuchen Sie eine andere Stelle.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Die Achsenmitte kann nicht bestimmt werden, bitte klicken Sie auf „Reset“, um sie neu zu suchen.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>Möchten Sie die bei der letzten Verwendung von Orvanta gespeicherte Achsenmitte verwenden?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Einstellung abgeschlossen?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Passt die Vorlage?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Passt</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Drehen Sie die RA-Achse Ihrer Montierung in die Richtung des Pfeils oben im Bild (mindestens 30 Grad).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Drehung abgeschlossen?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Doppelklicken Sie erneut auf den im vorigen Schritt gewählten Stern (Schritt 2 von 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Drehen Sie die RA-Achse erneut in dieselbe Richtung, mindestens 30 Grad.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Doppelklicken Sie ein letztes Mal auf den in den beiden vorigen Schritten gewählten Stern (Schritt 3 von 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Drehen Sie die RA-Achse zurück in die Home-Position. Der gewählte Stern muss auf dem Kreis bleiben, während die Montierung in die Parkposition fährt.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Ist die Achsenmitte richtig?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Justierung abgeschlossen?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Bitte klicken Sie auf „Überwachung starten“.</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Bewegen Sie das Pol-Rechteck nur mit den Höhen- und Azimutschrauben auf den Achsenkreis.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Stellen Sie die Parameter links so ein, dass mehr Sterne um Polaris sichtbar werden.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um Polaris übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Wählen Sie einen anderen Stern als Polaris und doppelklicken Sie im Bild darauf. Merken Sie sich diesen Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Erwartete Position: Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um Polaris übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Bewegen Sie Polaris mit den Höhen- und Azimutschrauben in die Mitte des kleinen rotierenden Kreises im Bild.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Aktuelle Position: Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um Polaris übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Stellen Sie die Parameter links so ein, dass mehr Sterne um σ Oct sichtbar werden.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Wählen Sie einen anderen Stern als σ Oct und doppelklicken Sie im Bild darauf. Merken Sie sich diesen Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Erwartete Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Bewegen Sie σ Oct mit den Höhen- und Azimutschrauben in die Mitte des kleinen rotierenden Kreises im Bild.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Aktuelle Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>Polverfolgung</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>Ist der Pol nach einem GOTO des Teleskops verloren, können Sie ihn hiermit wiederfinden.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>Nachführung:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
 </TS>

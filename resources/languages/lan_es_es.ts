@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, publicado el %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>Traducción al español: equipo de Orvanta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Refracción astronómica</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>Activar corrección de refracción astronómica</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>Hemisferio</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Ajustes de Orvanta</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>Exp.(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Tráfico</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>Confirmar Polaris/σ Oct</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>Ajuste de plantilla</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>Polo aproximado</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>Centro del eje</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>Elija siempre la misma estrella</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>Pos. estrella 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>Pos. estrella 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>Pos. estrella 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>Eje:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct actual</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct esperada</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>Polo preciso</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>Polo:</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>Vigilar polo</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>Estrella de referencia A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>Estrella de referencia B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>Iniciar vigilancia</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>Mostrar plantilla</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>Estilo monocromo</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Refracción astronómica</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>Seguimiento manual</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Evitar bloqueo</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manual de Orvanta</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>¡No se puede guardar la imagen en %1!</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Imágenes (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>¡No se encontró ningún equipo TAVRIN Orvanta!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>¡No se puede conectar Orvanta por un error de OpenTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>¡No se puede conectar Orvanta por un error de InitTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Parece que no hay ninguna estrella en este punto; pruebe con otro.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>No se puede obtener el centro del eje; pulse «Repetir» para volver a buscarlo.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>¿Desea usar la posición del centro del eje guardada la última vez que usó Orvanta?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>¿Ha terminado la configuración?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>¿Coincide la plantilla?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Coincide</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Gire el eje de AR de su montura en la dirección indicada por la flecha en la parte superior de la pantalla (al menos 30 grados).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>¿Ha terminado el giro?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Haga doble clic de nuevo en la misma estrella elegida en el paso anterior (paso 2 de 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Gire de nuevo el eje de AR de su montura en la misma dirección, al menos 30 grados.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Haga doble clic por última vez en la misma estrella elegida en los 2 pasos anteriores (paso 3 de 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Devuelva el eje de AR a la posición inicial (Home): compruebe que la estrella elegida permanece sobre el círculo mientras la montura gira hasta la posición de aparcado (PARK).</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>¿Es correcto el centro del eje?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>¿Ha terminado el ajuste?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Pulse el botón «Iniciar vigilancia».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Use solo los tornillos de altura y acimut para llevar el rectángulo del polo sobre el círculo del eje.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Ajuste los parámetros de la izquierda para que se vean más estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Haga doble clic en Polaris y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Elija una estrella distinta de Polaris y haga doble clic sobre ella en la imagen. Recuerde esta estrella: volverá a seleccionarla en los pasos siguientes (paso 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posición esperada: Haga doble clic en Polaris y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con los tornillos de altura y acimut, lleve Polaris al centro del pequeño círculo giratorio que aparece ahora en la imagen.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posición actual: Haga doble clic en Polaris y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Ajuste los parámetros de la izquierda para que se vean más estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Elija una estrella distinta de σ Oct y haga doble clic sobre ella en la imagen. Recuerde esta estrella: volverá a seleccionarla en los pasos siguientes (paso 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posición esperada: Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con los tornillos de altura y acimut, lleve σ Oct al centro del pequeño círculo giratorio que aparece ahora en la imagen.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posición actual: Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>Seguimiento del polo</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>Si se perdió el polo tras un GOTO del telescopio, úselo para volver a seguirlo.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>Seguimiento:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+</context>
 </TS>

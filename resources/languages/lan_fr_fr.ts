@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, publié le %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>Traduction française : équipe Orvanta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Réfraction astronomique</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>Activer la correction de réfraction astronomique</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>Hémisphère</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Réglages Orvanta</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>Pose(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Trafic</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>Confirmer Polaris/σ Oct</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>Ajustement du modèle</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>Pôle approximatif</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>Centre de l&apos;axe</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>Choisissez toujours la même étoile</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>Pos. étoile 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>Pos. étoile 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>Pos. étoile 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>Axe :</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct actuelle</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct attendue</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>Pôle précis</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>Pôle :</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>Surveiller le pôle</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>Étoile de référence A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position :</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>Étoile de référence B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>Démarrer la surveillance</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>Afficher le modèle</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>Style monochrome</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Étirement</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Réfraction astronomique</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>Suivi manuel</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Anti-blocage</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manuel d&apos;Orvanta</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image dans %1 !</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Images (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>Aucun appareil TAVRIN Orvanta trouvé !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>Impossible de connecter Orvanta : erreur OpenTAVRIN !</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>Impossible de connecter Orvanta : erreur InitTAVRIN !</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Il semble n&apos;y avoir aucune étoile à cet endroit, essayez un autre point.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Impossible de déterminer le centre de l&apos;axe, cliquez sur « Refaire » pour le rechercher à nouveau.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>Voulez-vous utiliser la position du centre de l&apos;axe enregistrée lors de votre dernière utilisation d&apos;Orvanta ?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Configuration terminée ?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Le modèle coïncide-t-il ?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Tournez l&apos;axe AD de votre monture dans le sens indiqué par la flèche en haut de l&apos;écran (au moins 30 degrés).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Rotation terminée ?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Double-cliquez à nouveau sur l&apos;étoile choisie à l&apos;étape précédente (étape 2 sur 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Tournez à nouveau l&apos;axe AD de votre monture dans le même sens, d&apos;au moins 30 degrés.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Double-cliquez une dernière fois sur l&apos;étoile choisie aux 2 étapes précédentes (étape 3 sur 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Ramenez l&apos;axe AD en position initiale (Home) : vérifiez que l&apos;étoile choisie reste sur le cercle pendant que la monture tourne vers la position de parcage (PARK).</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Le centre de l&apos;axe est-il correct ?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Ajustement terminé ?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Cliquez sur le bouton « Démarrer la surveillance ».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Utilisez uniquement les vis d&apos;altitude et d&apos;azimut pour placer le rectangle du pôle sur le cercle de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Réglez les paramètres à gauche pour rendre visibles davantage d&apos;étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Choisissez une étoile autre que Polaris et double-cliquez dessus dans l&apos;image. Retenez cette étoile : vous la sélectionnerez à nouveau aux étapes suivantes (étape 1 sur 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Position attendue : Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>À l&apos;aide des vis d&apos;altitude et d&apos;azimut, amenez Polaris au centre du petit cercle tournant affiché sur l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Position actuelle : Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Réglez les paramètres à gauche pour rendre visibles davantage d&apos;étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Choisissez une étoile autre que σ Oct et double-cliquez dessus dans l&apos;image. Retenez cette étoile : vous la sélectionnerez à nouveau aux étapes suivantes (étape 1 sur 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Position attendue : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>À l&apos;aide des vis d&apos;altitude et d&apos;azimut, amenez σ Oct au centre du petit cercle tournant affiché sur l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Position actuelle : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>Suivi du pôle</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>Si le pôle a été perdu après un GOTO du télescope, utilisez ceci pour le retrouver.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>Suivi :</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>RAZ</translation>
+    </message>
+</context>
 </TS>

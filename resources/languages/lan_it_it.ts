@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, rilasciato il %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>Traduzione italiana: team di Orvanta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Rifrazione astronomica</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>Attiva la correzione della rifrazione astronomica</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>Emisfero</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Impostazioni Orvanta</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>Esp.(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Traffico</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>Conferma Polaris/σ Oct</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>Allineamento modello</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>Polo approssimativo</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>Centro dell&apos;asse</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>Scegli sempre la stessa stella</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>Pos. stella 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>Pos. stella 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>Pos. stella 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>Asse:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct attuale</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct prevista</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>Polo preciso</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>Polo:</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>Monitora polo</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>Stella di riferimento A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>Stella di riferimento B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>Avvia monitoraggio</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>Mostra modello</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>Stile monocromatico</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Stretching</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Rifrazione astronomica</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>Inseguimento manuale</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Evita blocco</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manuale di Orvanta</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>Impossibile salvare l&apos;immagine in %1!</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Immagini (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>Nessun dispositivo TAVRIN Orvanta trovato!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>Impossibile connettere Orvanta: errore OpenTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>Impossibile connettere Orvanta: errore InitTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Sembra che non ci sia nessuna stella in questo punto, prova un altro punto.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Impossibile determinare il centro dell&apos;asse, fai clic su «Ripeti» per cercarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>Vuoi usare la posizione del centro dell&apos;asse registrata l&apos;ultima volta che hai usato Orvanta?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Impostazione completata?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Il modello coincide?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Ruota l&apos;asse AR della montatura nella direzione indicata dalla freccia in alto sullo schermo (almeno 30 gradi).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Rotazione completata?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Fai di nuovo doppio clic sulla stessa stella scelta nel passo precedente (passo 2 di 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Ruota di nuovo l&apos;asse AR della montatura nella stessa direzione, di almeno 30 gradi.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Fai doppio clic un&apos;ultima volta sulla stessa stella scelta nei 2 passi precedenti (passo 3 di 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Riporta l&apos;asse AR nella posizione iniziale (Home): assicurati che la stella scelta resti sul cerchio mentre la montatura ruota fino alla posizione di parcheggio (PARK).</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Il centro dell&apos;asse è corretto?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corretto</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Regolazione completata?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Fai clic sul pulsante «Avvia monitoraggio».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Usa solo le viti di altezza e azimut per portare il rettangolo del polo sul cerchio dell&apos;asse.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Regola i parametri a sinistra per rendere visibili più stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Scegli una stella diversa da Polaris e fai doppio clic su di essa nell&apos;immagine. Ricorda questa stella: la selezionerai di nuovo nei passi successivi (passo 1 di 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posizione prevista: Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con le viti di altezza e azimut, porta Polaris al centro del piccolo cerchio rotante ora mostrato nell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posizione attuale: Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Regola i parametri a sinistra per rendere visibili più stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Scegli una stella diversa da σ Oct e fai doppio clic su di essa nell&apos;immagine. Ricorda questa stella: la selezionerai di nuovo nei passi successivi (passo 1 di 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posizione prevista: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con le viti di altezza e azimut, porta σ Oct al centro del piccolo cerchio rotante ora mostrato nell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posizione attuale: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>Inseguimento del polo</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>Se il polo è stato perso dopo un GOTO del telescopio, usa questo per ritrovarlo.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>Inseguimento:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+</context>
 </TS>

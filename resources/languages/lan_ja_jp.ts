@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1（リリース日 %2）</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. 無断複写・転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>日本語訳：Orvanta チーム。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>大気差</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>大気差補正を有効にする</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>半球の選択</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北半球</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南半球</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Orvanta 設定</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>露出(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>ゲイン</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>帯域</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>北極星/σ Oct の確認</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>テンプレート照合</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>極の粗調整</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>軸の中心</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>毎回同じ星を選んでください</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>星の位置 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>星の位置 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>星の位置 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>軸：</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>現在の北極星/σ Oct</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>目標の北極星/σ Oct</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>極の精密調整</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>極：</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>極の監視</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>基準星 A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>基準星 B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>監視開始</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>テンプレートを表示</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>モノクロ表示</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>ストレッチ</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>大気差</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>手動追尾</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>フリーズ防止</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Orvanta マニュアル</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>画像を %1 に保存できません！</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>画像 (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>TAVRIN Orvanta 機器が見つかりません！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>OpenTAVRIN エラーのため Orvanta に接続できません！</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>InitTAVRIN エラーのため Orvanta に接続できません！</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>この位置には星がないようです。別の位置を試してください。</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>軸の中心を求められません。「リセット」をクリックしてやり直してください。</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>前回 Orvanta で記録した「軸の中心位置」を使用しますか？</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>設定は完了しましたか？</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>一致しましたか？</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>画面上部の矢印の方向に赤道儀の赤経（RA）軸を回転させてください（30 度以上）。</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>回転は完了しましたか？</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>前のステップで選んだ同じ星をもう一度ダブルクリックしてください（3 ステップ中 2）。</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>もう一度、赤経（RA）軸を同じ方向に 30 度以上回転させてください。</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>前の 2 ステップで選んだ同じ星を最後にもう一度ダブルクリックしてください（3 ステップ中 3）。</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>赤経（RA）軸をホーム位置に戻してください。架台がパーク位置へ回転する間、選んだ星が円の上から外れないことを確認してください。</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>軸の中心は正しいですか？</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>正しい</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>調整は完了しましたか？</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>「監視開始」ボタンをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>高度と方位の調整ボルトだけを使って、極の四角形を軸の円に重ねてください。</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>左側のパラメータを調整して、北極星の周りの星がもっと見えるようにしてください。</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して北極星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>北極星以外の星を選んで画像上でダブルクリックしてください。この星を覚えておいてください。次のステップでもう一度選びます（3 ステップ中 1）。</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>目標位置：北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して北極星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>高度と方位の調整ボルトを使って、画像に表示された回転する小さな円の中心に北極星を移動させてください。</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>現在位置：北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して北極星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>左側のパラメータを調整して、σ Octの周りの星がもっと見えるようにしてください。</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>σ Oct以外の星を選んで画像上でダブルクリックしてください。この星を覚えておいてください。次のステップでもう一度選びます（3 ステップ中 1）。</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>目標位置：σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>高度と方位の調整ボルトを使って、画像に表示された回転する小さな円の中心にσ Octを移動させてください。</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>現在位置：σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>極の追尾</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>望遠鏡の GOTO 後に極を見失った場合は、ここで追尾し直せます。</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>追尾：</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, 출시일 %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. 모든 권리 보유.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>한국어 번역: Orvanta 팀.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>대기차</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>위도</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>경도</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>대기차 보정 사용</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>반구 선택</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>북반구</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>남반구</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Orvanta 설정</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>노출(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>게인</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>트래픽</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>북극성/σ Oct 확인</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>템플릿 맞추기</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>회전</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>대략적인 극</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>축 중심</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>매번 같은 별을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>별 위치 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>별 위치 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>별 위치 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>축:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>현재 북극성/σ Oct</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>예상 북극성/σ Oct</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>정밀 극</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>극:</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>극 모니터링</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>기준별 A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>위치:</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>기준별 B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>모니터링 시작</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>장치</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>도구</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>확대/축소</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>다른 이름으로 저장...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>템플릿 표시</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>흑백 스타일</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>스트레칭</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>대기차</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>수동 추적</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>멈춤 방지</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>즐겨찾기</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Orvanta 설명서</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>이미지를 %1에 저장할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>이미지 (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>TAVRIN Orvanta 장비를 찾을 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>OpenTAVRIN 오류로 Orvanta에 연결할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>InitTAVRIN 오류로 Orvanta에 연결할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>이 위치에는 별이 없는 것 같습니다. 다른 위치를 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>축 중심을 구할 수 없습니다. &apos;재설정&apos;을 눌러 다시 찾으세요.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>질문</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>지난번 Orvanta 사용 시 기록된 &apos;축 중심 위치&apos;를 사용하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>설정이 끝났습니까?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>템플릿이 일치합니까?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>성공</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>화면 위쪽의 화살표 방향으로 마운트의 적경(RA) 축을 회전하세요(최소 30도).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>회전이 끝났습니까?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>재설정</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>이전 단계에서 선택한 같은 별을 다시 더블클릭하세요(3단계 중 2단계).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>마운트의 적경(RA) 축을 같은 방향으로 다시 최소 30도 회전하세요.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>이전 2단계에서 선택한 같은 별을 마지막으로 한 번 더 더블클릭하세요(3단계 중 3단계).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>적경(RA) 축을 홈 위치로 되돌리세요. 마운트가 파크(PARK) 위치로 회전하는 동안 선택한 별이 원 위에 있는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>축 중심이 맞습니까?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>맞음</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>조정이 끝났습니까?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>&apos;모니터링 시작&apos; 버튼을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>고도 및 방위각 조절 볼트만 사용하여 극 사각형을 축 원 위로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>다시 시작</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>왼쪽의 매개변수를 조정하여 북극성 주변의 별이 더 많이 보이게 하세요.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>북극성이 아닌 다른 별을 골라 이미지에서 더블클릭하세요. 이 별을 기억하세요. 다음 단계에서 다시 선택하게 됩니다(3단계 중 1단계).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>예상 위치: 북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>고도 및 방위각 조절 볼트로 북극성을 이미지에 표시된 작은 회전 원의 중심으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>현재 위치: 북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>왼쪽의 매개변수를 조정하여 σ Oct 주변의 별이 더 많이 보이게 하세요.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>σ Oct가 아닌 다른 별을 골라 이미지에서 더블클릭하세요. 이 별을 기억하세요. 다음 단계에서 다시 선택하게 됩니다(3단계 중 1단계).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>예상 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>고도 및 방위각 조절 볼트로 σ Oct를 이미지에 표시된 작은 회전 원의 중심으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>현재 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>극 추적</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>망원경 GOTO 후 극을 놓쳤다면 여기서 다시 추적할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>추적:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>재설정</translation>
+    </message>
+</context>
 </TS>

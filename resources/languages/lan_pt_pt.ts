@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, lançado em %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>Tradução para português: equipa Orvanta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Refração astronómica</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>Ativar correção da refração astronómica</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>Hemisfério</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sul</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Definições do Orvanta</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>Exp.(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganho</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Tráfego</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>Confirmar Polaris/σ Oct</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>Ajuste do modelo</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rodar</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>Polo aproximado</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>Centro do eixo</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>Escolha sempre a mesma estrela</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>Pos. estrela 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>Pos. estrela 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>Pos. estrela 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>Eixo:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct atual</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>Polaris/σ Oct esperada</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>Polo preciso</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>Polo:</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>Monitorizar polo</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>Estrela de referência A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posição:</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>Estrela de referência B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>Iniciar monitorização</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>Mostrar modelo</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>Estilo monocromático</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Esticar</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Refração astronómica</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>Seguimento manual</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Evitar bloqueio</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Manual do Orvanta</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>Não é possível guardar a imagem em %1!</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Imagens (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>Nenhum equipamento TAVRIN Orvanta encontrado!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>Não é possível ligar o Orvanta devido a um erro de OpenTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>Não é possível ligar o Orvanta devido a um erro de InitTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Parece não haver nenhuma estrela neste ponto; tente outro ponto.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Não é possível obter o centro do eixo; clique em «Repor» para o voltar a procurar.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>Pretende usar a posição do centro do eixo registada da última vez que usou o Orvanta?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>A configuração terminou?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>O modelo coincide?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Rode o eixo de AR da sua montagem no sentido indicado pela seta no topo do ecrã (pelo menos 30 graus).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>A rotação terminou?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Faça novamente duplo clique na mesma estrela escolhida no passo anterior (passo 2 de 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Rode novamente o eixo de AR da sua montagem no mesmo sentido, pelo menos 30 graus.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Faça duplo clique uma última vez na mesma estrela escolhida nos 2 passos anteriores (passo 3 de 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Volte a colocar o eixo de AR na posição inicial (Home): verifique que a estrela escolhida permanece no círculo enquanto a montagem roda para a posição de estacionamento (PARK).</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>O centro do eixo está correto?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correto</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>O ajuste terminou?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Clique no botão «Iniciar monitorização».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Use apenas os parafusos de altitude e azimute para colocar o retângulo do polo sobre o círculo do eixo.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Ajuste os parâmetros à esquerda para tornar visíveis mais estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Escolha uma estrela que não seja a Polaris e faça duplo clique nela na imagem. Memorize esta estrela: vai selecioná-la novamente nos passos seguintes (passo 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posição esperada: Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Com os parafusos de altitude e azimute, mova a Polaris para o centro do pequeno círculo rotativo agora mostrado na imagem.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posição atual: Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Ajuste os parâmetros à esquerda para tornar visíveis mais estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Escolha uma estrela que não seja σ Oct e faça duplo clique nela na imagem. Memorize esta estrela: vai selecioná-la novamente nos passos seguintes (passo 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posição esperada: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Com os parafusos de altitude e azimute, mova σ Oct para o centro do pequeno círculo rotativo agora mostrado na imagem.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posição atual: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>Seguimento do polo</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>Se o polo se perdeu após um GOTO do telescópio, use isto para o voltar a seguir.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>Seguimento:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1, выпуск от %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics. Все права защищены.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>Перевод на русский: команда Orvanta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Астрономическая рефракция</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>Включить поправку за рефракцию</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>Полушарие</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Юг</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Настройки Orvanta</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>Выд.(мс)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Усиление</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Трафик</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>Подтвердить Полярную/σ Oct</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>Совмещение шаблона</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>Полюс (грубо)</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>Центр оси</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>Каждый раз выбирайте одну и ту же звезду</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>Звезда, поз. 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>Звезда, поз. 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>Звезда, поз. 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>Ось:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>Текущая Полярная/σ Oct</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>Ожидаемая Полярная/σ Oct</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>Полюс (точно)</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>Полюс:</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>Контроль полюса</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>Опорная звезда A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Положение:</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>Опорная звезда B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>Начать контроль</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>Показать шаблон</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>Монохромный стиль</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Растяжка</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>Астрономическая рефракция</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>Ручное слежение</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Против зависания</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Руководство Orvanta</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>Не удалось сохранить изображение в %1!</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Изображения (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>Устройство TAVRIN Orvanta не найдено!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>Не удалось подключить Orvanta: ошибка OpenTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>Не удалось подключить Orvanta: ошибка InitTAVRIN!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Похоже, в этой точке нет звезды, попробуйте другую точку.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Не удалось найти центр оси, нажмите «Сброс», чтобы найти его заново.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>Использовать положение центра оси, сохранённое при прошлой работе с Orvanta?</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Настройка завершена?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Шаблон совпал?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Поверните ось прямого восхождения (RA) монтировки в направлении стрелки вверху экрана (не менее чем на 30 градусов).</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Поворот завершён?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Снова дважды щёлкните по звезде, выбранной на предыдущем шаге (шаг 2 из 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Снова поверните ось RA монтировки в том же направлении не менее чем на 30 градусов.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>В последний раз дважды щёлкните по звезде, выбранной на двух предыдущих шагах (шаг 3 из 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Верните ось RA в исходное положение (Home) и убедитесь, что выбранная звезда остаётся на окружности, пока монтировка поворачивается в положение парковки (PARK).</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Центр оси определён верно?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Верно</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Регулировка завершена?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Нажмите кнопку «Начать контроль».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Только винтами высоты и азимута совместите прямоугольник полюса с кругом оси.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Заново</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Настройте параметры слева, чтобы вокруг Полярной стало видно больше звёзд.</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Выберите звезду, отличную от Полярной, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Ожидаемое положение: Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Винтами высоты и азимута переместите Полярную в центр небольшого вращающегося круга на изображении.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Текущее положение: Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Настройте параметры слева, чтобы вокруг σ Oct стало видно больше звёзд.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Выберите звезду, отличную от σ Oct, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Ожидаемое положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Винтами высоты и азимута переместите σ Oct в центр небольшого вращающегося круга на изображении.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Текущее положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>Слежение за полюсом</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>Если полюс потерян после GOTO телескопа, используйте это, чтобы снова его найти.</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>Слежение:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+</context>
 </TS>

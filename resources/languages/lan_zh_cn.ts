@@ -1,4 +1,552 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Orvanta %1, release on %2</source>
+        <translation>Orvanta %1，发布于 %2</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
+        <translation>Copyright © 2021 Tavrin Optics。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>English translation by the Orvanta team.</source>
+        <translation>简体中文翻译：Orvanta 团队。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AstroRefractionDialog</name>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>大气折射</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>纬度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>P(kPa)</source>
+        <translation>P(kPa)</translation>
+    </message>
+    <message>
+        <source>P(hPa)</source>
+        <translation>P(hPa)</translation>
+    </message>
+    <message>
+        <source>T(℃)</source>
+        <translation>T(℃)</translation>
+    </message>
+    <message>
+        <source>Enable Astronomical Refraction Correction</source>
+        <translation>启用大气折射修正</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Region Selection</source>
+        <translation>半球选择</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北半球</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南半球</translation>
+    </message>
+    <message>
+        <source>Orvanta Setting</source>
+        <translation>Orvanta 设置</translation>
+    </message>
+    <message>
+        <source>Exp(ms)</source>
+        <translation>曝光(ms)</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>增益</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>流量</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Confirm Polaris/σ Oct</source>
+        <translation>确认北极星/σ Oct</translation>
+    </message>
+    <message>
+        <source>Matching Template</source>
+        <translation>匹配模板</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Rough Pole</source>
+        <translation>粗略极点</translation>
+    </message>
+    <message>
+        <source>Axis Center</source>
+        <translation>轴心</translation>
+    </message>
+    <message>
+        <source>Chose the same star every times</source>
+        <translation>每次选择同一颗星</translation>
+    </message>
+    <message>
+        <source>Star Pos 1</source>
+        <translation>星点位置 1</translation>
+    </message>
+    <message>
+        <source>Star Pos 2</source>
+        <translation>星点位置 2</translation>
+    </message>
+    <message>
+        <source>Star Pos 3</source>
+        <translation>星点位置 3</translation>
+    </message>
+    <message>
+        <source>Axis:</source>
+        <translation>轴心：</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
+    </message>
+    <message>
+        <source>Current Polaris/σ Oct</source>
+        <translation>当前北极星/σ Oct</translation>
+    </message>
+    <message>
+        <source>Expected Polaris/σ Oct</source>
+        <translation>目标北极星/σ Oct</translation>
+    </message>
+    <message>
+        <source>Precise Pole</source>
+        <translation>精确极点</translation>
+    </message>
+    <message>
+        <source>Pole:</source>
+        <translation>极点：</translation>
+    </message>
+    <message>
+        <source>roiBigger_image</source>
+        <translation>roiBigger_image</translation>
+    </message>
+    <message>
+        <source>Monitor Pole</source>
+        <translation>监视极点</translation>
+    </message>
+    <message>
+        <source>Reference Star A</source>
+        <translation>参考星 A</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Reference Star B</source>
+        <translation>参考星 B</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>开始监视</translation>
+    </message>
+    <message>
+        <source>template_image</source>
+        <translation>template_image</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Display Template</source>
+        <translation>显示模板</translation>
+    </message>
+    <message>
+        <source>Mono Style</source>
+        <translation>单色风格</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>拉伸</translation>
+    </message>
+    <message>
+        <source>Astronomical Refraction</source>
+        <translation>大气折射</translation>
+    </message>
+    <message>
+        <source>Manual Trace</source>
+        <translation>手动跟踪</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>防止冻结</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>收藏</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Orvanta Manual</source>
+        <translation>Orvanta 手册</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Can not save the image to %1!</source>
+        <translation>无法将图像保存到 %1！</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>图像 (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <translation>未找到 TAVRIN Orvanta 设备！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <translation>OpenTAVRIN 出错，无法连接 Orvanta！</translation>
+    </message>
+    <message>
+        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <translation>InitTAVRIN 出错，无法连接 Orvanta！</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Orvanta - ID:%1</source>
+        <translation>Orvanta - ID:%1</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>此处似乎没有星，请尝试其他位置。</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>无法求得轴心，请点击“重置”重新查找。</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>询问</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <translation>是否使用上次使用 Orvanta 时记录的“轴心位置”？</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>设置完成了吗？</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>匹配成功了吗？</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>按屏幕顶部箭头所示方向旋转赤道仪的赤经（RA）轴（至少旋转 30 度）。</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>旋转完成了吗？</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>再次双击上一步选择的同一颗星（第 2 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>再次将赤经（RA）轴沿同一方向旋转至少 30 度。</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>最后一次双击前两步选择的同一颗星（第 3 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>将赤经（RA）轴转回初始（Home）位置——确保赤道仪转向停放（PARK）位置时，所选的星始终在圆上。</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>轴心位置正确吗？</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>调整完成了吗？</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>请点击“开始监视”按钮。</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>只用高度和方位调节螺栓，将极点方框移到轴心圆上。</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>调整左侧参数，使北极星周围有更多星可见。</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>双击北极星，然后用左侧的“旋转”滑块旋转模板，使其与北极星周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>选择一颗北极星以外的星并在图像中双击它。请记住这颗星，后续步骤中还要再次选择它（第 1 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>目标位置：双击北极星，然后用左侧的“旋转”滑块旋转模板，使其与北极星周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>使用高度和方位调节螺栓，将北极星移到图像上显示的旋转小圆中心。</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>当前位置：双击北极星，然后用左侧的“旋转”滑块旋转模板，使其与北极星周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>调整左侧参数，使σ Oct周围有更多星可见。</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>选择一颗σ Oct以外的星并在图像中双击它。请记住这颗星，后续步骤中还要再次选择它（第 1 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>目标位置：双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>使用高度和方位调节螺栓，将σ Oct移到图像上显示的旋转小圆中心。</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>当前位置：双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
+    </message>
+</context>
+<context>
+    <name>PoleTrackingDialog</name>
+    <message>
+        <source>Pole Tracking</source>
+        <translation>极点跟踪</translation>
+    </message>
+    <message>
+        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
+        <translation>如果望远镜执行 GOTO 后丢失了极点，可用此功能重新跟踪。</translation>
+    </message>
+    <message>
+        <source>Tracking:</source>
+        <translation>跟踪：</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+</context>
 </TS>
