@@ -100,8 +100,6 @@ private slots:
     void noStarWarnsAndKeepsTheStep_data();
     void noStarWarnsAndKeepsTheStep();
     void halfZoomMeasuresInFramePixels();
-    void starFoundInStepsWithoutAction_data();
-    void starFoundInStepsWithoutAction();
     void collinearPicksKeepStepSeven();
     void poleStarPickShowsPositionAndStartsGlow();
     void simulatedSkyGivesTheAxisCentre();
@@ -302,27 +300,6 @@ void TestInteraction::halfZoomMeasuresInFramePixels()
                       ":/images/lighton_color.png"));
     QVERIFY(sameImage(window->findChild<QLabel *>("label_starPos2_icon")->pixmap(Qt::ReturnByValue),
                       ":/images/lightoff_color.png"));
-}
-
-void TestInteraction::starFoundInStepsWithoutAction_data()
-{
-    QTest::addColumn<int>("step");
-    for (int step : {1, 4, 6, 8, 10, 12, 13})
-        QTest::addRow("step %d", step) << step;
-}
-
-void TestInteraction::starFoundInStepsWithoutAction()
-{
-    QFETCH(int, step);
-    feed(drawnFrame({{500, 300}}));
-    window->currentStep = step;
-    BoxAnswerer answerer;
-    doubleClick(QPoint(502, 301));
-    QVERIFY(answerer.titles.isEmpty());
-    QCOMPARE(window->currentStep, step);
-    QCOMPARE(window->starPos1, QPointF());
-    QCOMPARE(window->poleStarPos, QPointF());
-    QVERIFY(templateImg()->isHidden());
 }
 
 void TestInteraction::collinearPicksKeepStepSeven()

@@ -55,7 +55,6 @@ private slots:
 
     void styleSwitch_data();
     void styleSwitch();
-    void lightsFollowTheStepInBothStyles();
     void groupHeads_data();
     void groupHeads();
     void glowBlinksInItsStep_data();
@@ -140,18 +139,6 @@ void TestStyle::styleSwitch()
     QCOMPARE(argb(pole->pixmap(Qt::ReturnByValue).toImage()), argb(QImage(":/images/pole_color.png")));
     QCOMPARE(argb(axis->pixmap(Qt::ReturnByValue).toImage()), argb(QImage(":/images/center_color.png")));
     QCOMPARE(lights(false), expected);
-}
-
-// In step 10 the lights keep the images of the style they were drawn in.
-void TestStyle::lightsFollowTheStepInBothStyles()
-{
-    window->currentStep = 6;
-    monoAction()->setChecked(true);
-    QCOMPARE(lights(true), (QStringList{"on", "on", "off"}));
-    window->currentStep = 10;
-    monoAction()->setChecked(false);
-    QCOMPARE(lights(true), (QStringList{"on", "on", "off"}));
-    QCOMPARE(liveViewState.get(&LiveView::style), QStringLiteral("Color"));
 }
 
 void TestStyle::groupHeads_data()
