@@ -18,6 +18,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QDate>
 #include <QImage>
 #include <QMainWindow>
 #include <QPoint>
@@ -71,6 +72,9 @@ public:
     // Star template data and the poles marked on the template images.
     void loadStarsData();
     void calcMaskPoles();
+    // The day whose star data row loadStarsData takes; null means today. Tests fix it
+    // to the simulated sky's date so that their outcome does not follow the calendar.
+    static QDate starDataDay;
 
     // Settings file beside the executable; readSettings is false when there is none.
     bool readSettings();

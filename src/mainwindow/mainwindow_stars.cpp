@@ -5,9 +5,11 @@
 
 #include <QDate>
 
+QDate MainWindow::starDataDay;
+
 void MainWindow::loadStarsData()
 {
-    loadStarTemplates(QDate::currentDate());
+    loadStarTemplates(starDataDay.isValid() ? starDataDay : QDate::currentDate());
 }
 
 void MainWindow::calcMaskPoles()
