@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Überwachung starten</translation>
+        <translation>Überwachen</translation>
     </message>
     <message>
         <source>template_image</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Bitte klicken Sie auf „Überwachung starten“.</translation>
+        <translation>Bitte klicken Sie auf „Überwachen“.</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Ist der Pol nach einem GOTO des Teleskops verloren, können Sie ihn hiermit wiederfinden.</translation>
+        <translation>Pol nach einem GOTO verloren? Hiermit finden Sie ihn wieder.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>Nachführung:</translation>
+        <translation>Winkel:</translation>
     </message>
     <message>
         <source>-</source>

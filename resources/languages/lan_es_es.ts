@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation>Activar corrección de refracción astronómica</translation>
+        <translation>Activar corrección de refracción</translation>
     </message>
 </context>
 <context>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Iniciar vigilancia</translation>
+        <translation>Vigilar</translation>
     </message>
     <message>
         <source>template_image</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Pulse el botón «Iniciar vigilancia».</translation>
+        <translation>Pulse el botón «Vigilar».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Si se perdió el polo tras un GOTO del telescopio, úselo para volver a seguirlo.</translation>
+        <translation>¿Polo perdido tras un GOTO? Úselo para volver a encontrarlo.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>Seguimiento:</translation>
+        <translation>Ángulo:</translation>
     </message>
     <message>
         <source>-</source>
@@ -546,7 +546,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Reiniciar</translation>
+        <translation>Cero</translation>
     </message>
 </context>
 </TS>

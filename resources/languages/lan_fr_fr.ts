@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation>Activer la correction de réfraction astronomique</translation>
+        <translation>Activer la correction de réfraction</translation>
     </message>
 </context>
 <context>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Démarrer la surveillance</translation>
+        <translation>Surveiller</translation>
     </message>
     <message>
         <source>template_image</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Cliquez sur le bouton « Démarrer la surveillance ».</translation>
+        <translation>Cliquez sur le bouton « Surveiller ».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Si le pôle a été perdu après un GOTO du télescope, utilisez ceci pour le retrouver.</translation>
+        <translation>Pôle perdu après un GOTO ? Utilisez ceci pour le retrouver.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>Suivi :</translation>
+        <translation>Angle :</translation>
     </message>
     <message>
         <source>-</source>

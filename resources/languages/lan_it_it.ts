@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation>Attiva la correzione della rifrazione astronomica</translation>
+        <translation>Attiva correzione della rifrazione</translation>
     </message>
 </context>
 <context>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Avvia monitoraggio</translation>
+        <translation>Monitora</translation>
     </message>
     <message>
         <source>template_image</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Fai clic sul pulsante «Avvia monitoraggio».</translation>
+        <translation>Fai clic sul pulsante «Monitora».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Se il polo è stato perso dopo un GOTO del telescopio, usa questo per ritrovarlo.</translation>
+        <translation>Polo perso dopo un GOTO? Usa questo per ritrovarlo.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>Inseguimento:</translation>
+        <translation>Angolo:</translation>
     </message>
     <message>
         <source>-</source>

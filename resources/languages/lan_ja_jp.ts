@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>望遠鏡の GOTO 後に極を見失った場合は、ここで追尾し直せます。</translation>
+        <translation>GOTO 後に極を見失ったら、ここで追尾し直せます。</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>追尾：</translation>
+        <translation>角度：</translation>
     </message>
     <message>
         <source>-</source>

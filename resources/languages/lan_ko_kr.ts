@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>망원경 GOTO 후 극을 놓쳤다면 여기서 다시 추적할 수 있습니다.</translation>
+        <translation>GOTO 후 극을 놓쳤다면 여기서 다시 추적하세요.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>추적:</translation>
+        <translation>각도:</translation>
     </message>
     <message>
         <source>-</source>

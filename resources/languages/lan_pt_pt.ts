@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation>Ativar correção da refração astronómica</translation>
+        <translation>Ativar correção da refração</translation>
     </message>
 </context>
 <context>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Iniciar monitorização</translation>
+        <translation>Monitorizar</translation>
     </message>
     <message>
         <source>template_image</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Clique no botão «Iniciar monitorização».</translation>
+        <translation>Clique no botão «Monitorizar».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Se o polo se perdeu após um GOTO do telescópio, use isto para o voltar a seguir.</translation>
+        <translation>Polo perdido após um GOTO? Use isto para o voltar a encontrar.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>Seguimento:</translation>
+        <translation>Ângulo:</translation>
     </message>
     <message>
         <source>-</source>

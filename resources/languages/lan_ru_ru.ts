@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
-        <translation>Подтвердить Полярную/σ Oct</translation>
+        <translation>Выбор Полярной/σ Oct</translation>
     </message>
     <message>
         <source>Matching Template</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Chose the same star every times</source>
-        <translation>Каждый раз выбирайте одну и ту же звезду</translation>
+        <translation>Выбирайте одну и ту же звезду</translation>
     </message>
     <message>
         <source>Star Pos 1</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Current Polaris/σ Oct</source>
-        <translation>Текущая Полярная/σ Oct</translation>
+        <translation>Сейчас: Полярная/σ Oct</translation>
     </message>
     <message>
         <source>Expected Polaris/σ Oct</source>
-        <translation>Ожидаемая Полярная/σ Oct</translation>
+        <translation>Цель: Полярная/σ Oct</translation>
     </message>
     <message>
         <source>Precise Pole</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Начать контроль</translation>
+        <translation>Контроль</translation>
     </message>
     <message>
         <source>template_image</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Нажмите кнопку «Начать контроль».</translation>
+        <translation>Нажмите кнопку «Контроль».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Если полюс потерян после GOTO телескопа, используйте это, чтобы снова его найти.</translation>
+        <translation>Полюс потерян после GOTO? Здесь его можно найти снова.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>Слежение:</translation>
+        <translation>Угол:</translation>
     </message>
     <message>
         <source>-</source>

@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>如果望远镜执行 GOTO 后丢失了极点，可用此功能重新跟踪。</translation>
+        <translation>GOTO 后丢失了极点？可用此功能重新跟踪。</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation>跟踪：</translation>
+        <translation>角度：</translation>
     </message>
     <message>
         <source>-</source>
