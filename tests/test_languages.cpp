@@ -166,7 +166,6 @@ private slots:
     void cataloguesComplete();
     void translatedPanelFits_data();
     void translatedPanelFits();
-    void renderForReview();
 
 private:
     QString iniPath() const { return settingsDir->path() + QStringLiteral("/Orvanta.ini"); }
@@ -455,47 +454,6 @@ void TestLanguages::translatedPanelFits()
     const int overflow = panel->horizontalScrollBar()->maximum();
     qApp->setStyleSheet(QString());
     QCOMPARE(overflow, 0);
-}
-
-// Pictures of the open panel, a tip page and the dialogs in every language, to check by eye
-// that the translations fit.
-void TestLanguages::renderForReview()
-{
-    const QString outDir = qEnvironmentVariable("ORVANTA_RENDER_DIR");
-    if (outDir.isEmpty())
-        QSKIP("set ORVANTA_RENDER_DIR to render the translated windows");
-    QFile qss(QStringLiteral(":/qss/default.qss"));
-    QVERIFY(qss.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(qss.readAll()));
-    window.reset(new MainWindow(nullptr));
-    window->show();
-    for (const char *name : {"widget_region", "widget_setting", "widget_confirm", "widget_rough", "widget_precise"})
-        window->findChild<QWidget *>(name)->show();
-    window->resize(960, 1400);
-    const QList<QPair<const char *, QAction *>> languages = {
-        {"en", action(window.get(), "actionEnglish")}, {"zh", action(window.get(), "actionChinese")},
-        {"ja", action(window.get(), "actionJapanese")}, {"de", action(window.get(), "actionGerman")},
-        {"es", action(window.get(), "actionSpanish")}, {"fr", action(window.get(), "actionFrench")},
-        {"it", action(window.get(), "actionItalian")}, {"ru", action(window.get(), "actionRussian")},
-        {"pt", action(window.get(), "actionPortuguese")}, {"ko", action(window.get(), "actionKorean")},
-    };
-    for (const auto &language : languages) {
-        language.second->trigger();
-        if (window->tabWidget_tipMsg) {
-            window->tabWidget_tipMsg->show();
-            window->tabWidget_tipMsg->setCurrentIndex(3);
-        }
-        QTest::qWait(50);
-        // The panel is made for the English texts; a translation that widens it shows a scroll bar.
-        auto *panel = window->findChild<QScrollArea *>(QStringLiteral("scrollArea_manager"));
-        qInfo("%s: panel overflow %d px", language.first, panel->horizontalScrollBar()->maximum());
-        const QString prefix = QDir(outDir).filePath(QString::fromLatin1(language.first));
-        QVERIFY(window->grab().save(prefix + QStringLiteral("_window.png")));
-        QVERIFY(window->aboutDialog->grab().save(prefix + QStringLiteral("_about.png")));
-        QVERIFY(window->refractionDialog->grab().save(prefix + QStringLiteral("_refraction.png")));
-        QVERIFY(window->trackingDialog->grab().save(prefix + QStringLiteral("_tracking.png")));
-    }
-    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestLanguages)
