@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer into
+# build-asan/ (or $ORVANTA_ASAN_BUILD_DIR) and runs every test there. Any report
+# fails the test that caused it. Leaks inside system libraries are suppressed by
+# tests/lsan.supp, each with its reason.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${ORVANTA_ASAN_BUILD_DIR:-$root/build-asan}"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_SANITIZE=ON \
+    -DORVANTA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen QT_GSTREAMER_PLAYBIN_AUDIOSINK=fakesink
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=0:strict_init_order=1:check_initialization_order=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" "$@"
