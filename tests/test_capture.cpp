@@ -81,16 +81,13 @@ private slots:
     void frameRateFromInterval();
     void runMeasuresFrameRate_data();
     void runMeasuresFrameRate();
-    void resetFrameRate();
 
     void fullQueueKeepsFirstTwo();
     void heldFrameIsNeverRewritten();
-    void clearFrameQueue();
 
     void notConnectedReturnsAtOnce();
     void beginLiveFailureEndsRun();
     void stopDuringNoFrameSleep();
-    void restartAfterStop();
 
     void noMonitoringNoMeasurement();
     void monitoringMeasuresStarsAndPole();
@@ -189,27 +186,7 @@ void TestCapture::runMeasuresFrameRate()
     QCOMPARE(d, decimal);
     QCOMPARE(rig.camera->frameWidth.load(), 1280);
     QCOMPARE(rig.camera->frameChannels.load(), 1);
-}
-
-void TestCapture::resetFrameRate()
-{
-    Rig rig;
-    rig.camera->cameraConnected = true;
-    std::atomic<int> n{0};
-    CaptureThread::FrameSource src;
-    src.beginLive = [](TAVRIN_HANDLE) { return 0; };
-    src.clockMs = [&] { return qint64(1000 + 50 * ((n + 1) / 2)); };
-    src.getLiveFrame = [&](TAVRIN_HANDLE, std::uint32_t *, std::uint32_t *, std::uint32_t *,
-                           std::uint32_t *, unsigned char *) { return n++ < 2 ? 0 : 1; };
-    rig.thread.setFrameSource(src);
-    rig.thread.startCapture();
-    QTRY_VERIFY_WITH_TIMEOUT(n > 3, 5000);
-    rig.thread.stopCapture();
-    QVERIFY(rig.thread.wait(5000));
-    int i = 0, d = 0;
-    rig.thread.frameRate(&i, &d);
-    QVERIFY(i > 0);
-    rig.thread.resetFrameRate();
+    rig.thread.resetFrameRate(); // a disconnect shows 0.0
     rig.thread.frameRate(&i, &d);
     QCOMPARE(i, 0);
     QCOMPARE(d, 0);
@@ -233,6 +210,16 @@ void TestCapture::fullQueueKeepsFirstTwo()
     QCOMPARE(value, 20);
     QVERIFY(!rig.thread.takeFrame(&img));
     QVERIFY(!rig.thread.takeZoom(&img)); // no monitoring, no crops
+
+    // A disconnect empties the queue; the next frame is queued again.
+    rig.thread.processFrame(uniformFrame(40).data());
+    rig.thread.processFrame(uniformFrame(50).data());
+    rig.thread.clearFrameQueue();
+    QCOMPARE(rig.thread.queuedFrames(), 0);
+    rig.thread.processFrame(uniformFrame(60).data());
+    QVERIFY(rig.thread.takeFrame(&img));
+    QVERIFY(uniform(img, &value));
+    QCOMPARE(value, 60);
 }
 
 void TestCapture::heldFrameIsNeverRewritten()
@@ -262,21 +249,6 @@ void TestCapture::heldFrameIsNeverRewritten()
         QVERIFY2(value > previous, qPrintable(QStringLiteral("%1 after %2").arg(value).arg(previous)));
         previous = value;
     }
-}
-
-void TestCapture::clearFrameQueue()
-{
-    Rig rig;
-    rig.thread.processFrame(uniformFrame(5).data());
-    rig.thread.processFrame(uniformFrame(6).data());
-    rig.thread.clearFrameQueue();
-    QCOMPARE(rig.thread.queuedFrames(), 0);
-    rig.thread.processFrame(uniformFrame(7).data());
-    QImage img;
-    int value = -1;
-    QVERIFY(rig.thread.takeFrame(&img));
-    QVERIFY(uniform(img, &value));
-    QCOMPARE(value, 7);
 }
 
 void TestCapture::notConnectedReturnsAtOnce()
@@ -330,24 +302,6 @@ void TestCapture::stopDuringNoFrameSleep()
     QTest::qWait(50);
     QCOMPARE(asked.load(), afterStop);
     QCOMPARE(rig.thread.queuedFrames(), 0);
-}
-
-void TestCapture::restartAfterStop()
-{
-    Rig rig;
-    rig.camera->cameraConnected = true;
-    std::atomic<int> begun{0};
-    CaptureThread::FrameSource src;
-    src.beginLive = [&](TAVRIN_HANDLE) { ++begun; return 0; };
-    src.getLiveFrame = [&](TAVRIN_HANDLE, std::uint32_t *, std::uint32_t *, std::uint32_t *,
-                           std::uint32_t *, unsigned char *) { return 1; };
-    rig.thread.setFrameSource(src);
-    for (int round = 1; round <= 2; ++round) {
-        rig.thread.startCapture();
-        QTRY_COMPARE_WITH_TIMEOUT(begun.load(), round, 5000);
-        rig.thread.stopCapture();
-        QVERIFY(rig.thread.wait(1000));
-    }
 }
 
 void TestCapture::noMonitoringNoMeasurement()
@@ -510,7 +464,7 @@ void TestCapture::grayFrameCopyIsNeverTorn()
     cv::Mat copy;
     QImage img;
     int torn = 0;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 150; ++i) {
         rig.thread.copyGrayFrame(copy);
         double lo = 0, hi = 0;
         cv::minMaxLoc(copy, &lo, &hi);

@@ -39,7 +39,6 @@ private slots:
     void cleanup();
     void streamsFramesAtTheCameraRate();
     void monitoringFindsThePole();
-    void noMoreFramesKeepsLoopAliveUntilStopped();
 
 private:
     bool open();
@@ -163,21 +162,6 @@ void TestCaptureSim::monitoringFindsThePole()
              qPrintable(QStringLiteral("pole off by %1 px").arg(QLineF(v.livePole, pole).length())));
     QCOMPARE(zoom.size(), QSize(200, 200));
     QCOMPARE(zoom.pixel(100, 100), qRgb(255, 0, 0)); // the axis mark in the middle
-}
-
-void TestCaptureSim::noMoreFramesKeepsLoopAliveUntilStopped()
-{
-    QVERIFY(open());
-    tavrinsim::setFault(tavrinsim::Fault::NoMoreFrames);
-    LiveViewState view;
-    CaptureThread thread(*camera, view);
-    thread.startCapture();
-    const long long before = tavrinsim::liveFrameCalls();
-    QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > before + 3, 5000);
-    QVERIFY(thread.isRunning());
-    QCOMPARE(thread.queuedFrames(), 0);
-    thread.stopCapture();
-    QVERIFY(thread.wait(1000));
 }
 
 QTEST_MAIN(TestCaptureSim)
