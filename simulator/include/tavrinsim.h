@@ -62,6 +62,9 @@ struct TAVRINSIM_EXPORT MountParams {
     double axisY = 455.0;
     double cameraRollDeg = 0.0;  // the camera's turn on the axis, clockwise on screen
     double seeingFwhmPx = 2.5;
+    // Sky background per pixel and second at gain 50. The default 30 is a suburban
+    // sky (about 17.9 mag per square arcsecond); 5 is a dark rural one (about 19.8).
+    double skyAduPerSecond = 30.0;
     bool noise = true;  // shot and read noise and hot pixels; off gives clean frames
     // Atmosphere: when on, every star (and the refracted pole) is lifted by
     // Bennett's refraction for this pressure (kPa) and temperature (deg C).

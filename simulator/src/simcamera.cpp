@@ -214,7 +214,7 @@ RenderInput renderInput(const Snapshot &snap)
     in.noise = snap.mount.noise;
     in.aduPerElectron = 0.5 * gainFactor;
     in.readNoiseAdu = 3.0 * in.aduPerElectron + 0.5;
-    in.skyAdu = 30.0 * seconds * gainFactor;
+    in.skyAdu = snap.mount.skyAduPerSecond * seconds * gainFactor;
     in.biasAdu = 8.0;
     in.hotScale = seconds * gainFactor;
     const sky::Catalogue cat = sky::catalogue(snap.mount.hemisphere);
@@ -265,6 +265,7 @@ void setMountParams(const MountParams &params)
     p.latitudeDeg = p.hemisphere == Hemisphere::South ? -std::fabs(p.latitudeDeg) : std::fabs(p.latitudeDeg);
     p.raAngleDeg = wrap360(p.raAngleDeg);
     p.seeingFwhmPx = std::max(0.5, p.seeingFwhmPx);
+    p.skyAduPerSecond = std::max(0.0, p.skyAduPerSecond);
     if (!(p.arcsecPerPixel > 0.1))
         p.arcsecPerPixel = 0.1;
     s.mount = p;
