@@ -269,6 +269,8 @@ bool AlignmentDriver::setUp()
     MainWindow::starDataDay = cfg.when.date();
 
     win.reset(new MainWindow(nullptr));
+    if (!cfg.windowSize.isEmpty())
+        win->resize(cfg.windowSize);
     win->show();
     if (!QTest::qWaitForWindowExposed(win.get()))
         return fail(QStringLiteral("window not shown"));
@@ -322,6 +324,11 @@ bool AlignmentDriver::connectAndSetUp()
     child<QAction>("actionConnect")->trigger();
     if (!cameraState.cameraConnected || win->currentStep != 1)
         return fail(QStringLiteral("the camera did not connect"));
+    if (cfg.zoom75) {
+        child<QAction>("action75")->trigger();
+        if (win->zoomFactor != 0.75f)
+            return fail(QStringLiteral("Zoom 75% did not take"));
+    }
     if (cfg.south) {
         QTest::mouseClick(child<QRadioButton>("radioButton_south"), Qt::LeftButton);
         if (win->region != QLatin1String("South") || win->currentStep != 1)
@@ -418,7 +425,8 @@ bool AlignmentDriver::matchTemplate(bool rough, int *angleOut)
         if (!truePosition(hip, &star) || edgeMargin(star) < 25)
             continue;
         const QPointF q = star * double(win->zoomFactor) - QPointF(offset);
-        const double reach = rings[i].r + 4;
+        const double zoom = win->zoomFactor;
+        const double reach = (rings[i].r + 4) * zoom;
         double sw = 0, sx = 0, sy = 0;
         for (int y = int(q.y() - reach); y <= int(q.y() + reach); ++y) {
             for (int x = int(q.x() - reach); x <= int(q.x() + reach); ++x) {
@@ -440,9 +448,9 @@ bool AlignmentDriver::matchTemplate(bool rough, int *angleOut)
         const double off = dist(QPointF(sx / sw, sy / sw), q);
         if (qEnvironmentVariableIsSet("E2E_VERBOSE"))
             std::printf("ring of HIP %d: %.2f px off (star at %.1f,%.1f)\n", hip, off, star.x(), star.y());
-        fig.worstRingOffsetPx = std::max(fig.worstRingOffsetPx, off);
+        fig.worstRingOffsetPx = std::max(fig.worstRingOffsetPx, off / zoom);
         // Well inside the ring's hole: the ring is drawn around that star.
-        if (off > 0.45 * rings[i].r)
+        if (off > 0.45 * rings[i].r * zoom)
             return fail(QStringLiteral("the ring of HIP %1 is %2 px off the star").arg(hip).arg(off, 0, 'f', 2));
         ++checked;
     }
@@ -489,6 +497,7 @@ bool AlignmentDriver::pickStarTriple()
         const int step = 3 + 2 * k;
         if (win->currentStep != step)
             return fail(QStringLiteral("expected step %1").arg(step));
+        shot(step, QStringLiteral("pick%1").arg(k + 1));
         raAt[k] = tavrinsim::truth().raAngleDeg;
         if (!doubleClickStar(pickHip))
             return false;
@@ -496,11 +505,10 @@ bool AlignmentDriver::pickStarTriple()
             return fail(QStringLiteral("the pick of HIP %1 was not taken").arg(pickHip));
         if (k == 2)
             break;
-        shot(step, QStringLiteral("star%1").arg(k + 1));
         tavrinsim::turnRaAxis(pickTurn);
         if (!waitFrames(3))
             return false;
-        shot(step + 1, QStringLiteral("rotate%1").arg(k + 1));
+        shot(step + 1, QStringLiteral("rotated%1").arg(k + 1));
         if (!click(done[k]))
             return false;
     }
@@ -711,6 +719,9 @@ bool AlignmentDriver::run()
         return fail(QStringLiteral("\"Success\" did not lead to step 10"));
 
     // Step 10: the bolts bring the pole star into the turning target.
+    if (!waitFrames(2))
+        return false;
+    shot(10, QStringLiteral("target"));
     auto readPoleStar = [this](QPointF *pos) {
         if (!waitFrames(3))
             return false;

@@ -17,6 +17,7 @@
 
 #include <QDateTime>
 #include <QPointF>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -39,6 +40,8 @@ struct RunConfig
     int exposureMs = 0;      // 0: 150 in the north, 250 in the south
     int gain = 0;            // 0: 60 in the north, 80 in the south
     double skyAduPerSecond = 0; // 0: the simulator's suburban 30 in the north, 10 in the south
+    bool zoom75 = false;     // the user picks Zoom 75% so the whole frame fits the window
+    QSize windowSize;        // empty: the window's own size
 };
 
 struct Figures

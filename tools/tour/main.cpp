@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
     cfg.south = argc > 2 && QByteArray(argv[2]) == "south";
     cfg.when = QDateTime(QDate(2026, 5, 23), QTime(21, 30), Qt::UTC);
     cfg.seed = 7;
+    cfg.zoom75 = true;
+    cfg.windowSize = QSize(1216, 800);
     e2e::AlignmentDriver driver(cfg);
     int saved = 0;
     driver.onStep = [&](MainWindow *window, int step, const QString &name) {
