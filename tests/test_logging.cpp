@@ -119,7 +119,7 @@ private slots:
         const QString path = dir.path() + "/fatal.log";
         env.insert("ORVANTA_TEST_FATAL_LOG", path);
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
         QVERIFY(child.waitForFinished(20000));
         QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
         QFile file(path);
@@ -154,10 +154,12 @@ private slots:
 
     void ratioIsSinglePrecision()
     {
-        // 1.1 in float is just above the double 1.1, so it already takes the 1.25 row.
+        // 1.1 in float is just above the double 1.1, so it already takes the 1.25 row;
+        // 1.8 in float is just below the double 1.8, so it still takes the 1.75 row.
         QCOMPARE(fontScaleForRatio(1.1f), 1.25);
         QCOMPARE(fontScaleForRatio(1.0999f), 1.0);
-        QCOMPARE(fontScaleForRatio(1.8f), 2.0);
+        QCOMPARE(fontScaleForRatio(1.8f), 1.75);
+        QCOMPARE(fontScaleForRatio(1.8001f), 2.0);
     }
 
 private:
