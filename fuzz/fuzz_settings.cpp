@@ -9,6 +9,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -51,7 +52,11 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("TAVRINSIM_NO_PANEL", "1");
     QStandardPaths::setTestModeEnabled(true);
     app = new QApplication(*argc, *argv);
-    dir = new QTemporaryDir;
+    // Every input is written and read back three times: keep it in memory.
+    if (QFileInfo(QStringLiteral("/dev/shm")).isDir())
+        dir = new QTemporaryDir(QStringLiteral("/dev/shm/orvanta-fuzz-XXXXXX"));
+    else
+        dir = new QTemporaryDir;
     MainWindow::settingsDirOverride = dir->path();
     QFile::remove(MainWindow::fallbackSettingsFilePath());
     window = new MainWindow;

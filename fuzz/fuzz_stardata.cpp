@@ -8,6 +8,7 @@
 #include "starmath/startemplate.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
@@ -23,7 +24,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app = new QGuiApplication(*argc, *argv);
-    dir = new QTemporaryDir;
+    if (QFileInfo(QStringLiteral("/dev/shm")).isDir())
+        dir = new QTemporaryDir(QStringLiteral("/dev/shm/orvanta-fuzz-XXXXXX"));
+    else
+        dir = new QTemporaryDir;
     qInstallMessageHandler(quietMessages);
     return 0;
 }
