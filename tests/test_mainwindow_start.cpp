@@ -2,6 +2,7 @@
 // panel, status bar, timers, audio, the signal wiring, Save As and Exit.
 #include "camera/camerastate.h"
 #include "capture/capturethread.h"
+#include "capture/liveviewstate.h"
 #include "mainwindow/mainwindow.h"
 #include "widgets/magnifierwidget.h"
 
@@ -486,6 +487,12 @@ void TestMainWindowStart::startState()
     QCOMPARE(window->pickPos, QPoint(640, 480));
     QCOMPARE(window->pickFramePos, QPointF(640.0, 480.0));
     QCOMPARE(window->templateAngle, 0);
+    // Both hemispheres wait in step 1 behind the step-0 display, with no live flag set.
+    QCOMPARE(window->currentStep, 1);
+    QVERIFY(window->tabWidget_tipMsg->isHidden());
+    const LiveView live = liveViewState.snapshot();
+    QVERIFY(!live.showAxisCenter && !live.showStarCircle && !live.showExpectedPole);
+    QVERIFY(!live.showStarAMark && !live.showStarBMark && !live.monitorPole);
     QVERIFY(window->shownFrame.isNull());
     QVERIFY(window->shownZoom.isNull());
 

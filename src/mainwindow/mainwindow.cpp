@@ -188,6 +188,9 @@ MainWindow::MainWindow(QWidget *parent)
     if (region == QLatin1String("North")) {
         copyTemplate(northTemplate, this);
         ui->radioButton_north->setChecked(true);
+        // The form already has north checked, so no toggled signal comes; run the slot
+        // anyway so both hemispheres start alike: step 1 waiting behind the step-0 display.
+        on_radioButton_north_toggled(true);
     } else {
         copyTemplate(southTemplate, this);
         ui->radioButton_south->setChecked(true);
