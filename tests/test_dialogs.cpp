@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDial>
+#include <QFile>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListView>
@@ -72,6 +73,8 @@ private slots:
     void aboutVersionLineSurvivesTranslation();
     void aboutLinksOpenTheMakersSite();
     void longTextsShrinkToFitTheirLabels();
+
+    void renderForReview();
 
 private:
     std::unique_ptr<FakeCatalogue> catalogue;
@@ -437,6 +440,30 @@ void TestDialogs::longTextsShrinkToFitTheirLabels()
     dialog.uiReset();
     QCOMPARE(notice->font().pointSize(), QApplication::font().pointSize());
     QCOMPARE(notice->font().family(), QStringLiteral("Times New Roman"));
+}
+
+// With ORVANTA_RENDER_DIR set, writes each dialog with the application style sheet for a
+// person to look at.
+void TestDialogs::renderForReview()
+{
+    const QString outDir = qEnvironmentVariable("ORVANTA_RENDER_DIR");
+    if (outDir.isEmpty())
+        QSKIP("set ORVANTA_RENDER_DIR to render the dialogs");
+    QFile sheet(":/qss/default.qss");
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    AboutDialog about;
+    AstroRefractionDialog refraction;
+    PoleTrackingDialog tracking;
+    FavoriteDialog favorite;
+    const QList<QPair<QWidget *, QString>> dialogs = {
+        {&about, "about"}, {&refraction, "refraction"}, {&tracking, "tracking"}, {&favorite, "favorite"}};
+    for (const auto &d : dialogs) {
+        d.first->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.first));
+        QVERIFY(d.first->grab().save(outDir + "/dialog_" + d.second + ".png"));
+    }
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestDialogs)
