@@ -3,7 +3,8 @@
 // not from the program's own star data.
 //
 // Each run starts from a seeded random misalignment of 0.5 to 3 degrees; the seed
-// is printed and E2E_SEED repeats a run (E2E_RUNS=n runs n seeds per date).
+// is printed and E2E_SEED repeats a run (E2E_RUNS=n runs n seeds per date;
+// E2E_VERBOSE prints the star picks, the bolt turns and every monitored frame).
 #include "alignmentdriver.h"
 
 #include "capture/liveviewstate.h"
@@ -152,6 +153,7 @@ void TestE2eAlignment::align(bool south, double clockRate)
     print("live pole to star data pole max", f.livePoleDataMaxPx, "px");
     print("live pole jitter rms", f.livePoleJitterPx, "px");
     print("star data pole to true pole", f.dataPoleTruePx, "px");
+    print("star data pole to true pole", f.dataPoleTruePx * f.arcsecPerPx / 60.0, "arcmin");
     print("final altitude error", f.finalAltArcmin, "arcmin");
     print("final azimuth error", f.finalAzArcmin, "arcmin");
     print("final polar error", f.finalTotalArcmin, "arcmin");
@@ -165,7 +167,15 @@ void TestE2eAlignment::align(bool south, double clockRate)
     const bool dataDay = when.date().month() == 5 && when.date().day() == 23;
     if (dataDay)
         QVERIFY2(f.livePoleTruePx < 1.5, "on a data row's own day the live pole is within 1.5 px of the true pole");
-    QVERIFY2(std::fabs(f.finalTotalArcmin) < 1.0, "polar error under 1 arcminute when the marks meet");
+    // Away from a row's day the yearly star data itself puts the pole off the sky's
+    // (annual aberration, up to about 40"); that part is the data's, shown above,
+    // and the rest must stay under the arcminute.
+    const double dataArcmin = f.dataPoleTruePx * f.arcsecPerPx / 60.0;
+    if (dataDay)
+        QVERIFY2(f.finalTotalArcmin < 1.0, "polar error under 1 arcminute when the marks meet");
+    else
+        QVERIFY2(f.finalTotalArcmin < 1.0 + dataArcmin,
+                 "polar error under 1 arcminute besides the star data's own error when the marks meet");
 }
 
 QTEST_MAIN(TestE2eAlignment)
