@@ -1,7 +1,7 @@
 #include "dialogs/aboutdialog.h"
 
-#include "dialogs/fittext.h"
 #include "ui_aboutdialog.h"
+#include "widgets/fittext.h"
 
 #include <QDesktopServices>
 #include <QUrl>

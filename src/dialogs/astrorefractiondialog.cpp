@@ -1,8 +1,8 @@
 #include "dialogs/astrorefractiondialog.h"
 
 #include "dialogs/refractionvalues.h"
-#include "dialogs/fittext.h"
 #include "ui_astrorefractiondialog.h"
+#include "widgets/fittext.h"
 
 #include <QListView>
 #include <QSignalBlocker>

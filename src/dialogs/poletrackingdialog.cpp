@@ -1,7 +1,7 @@
 #include "dialogs/poletrackingdialog.h"
 
-#include "dialogs/fittext.h"
 #include "ui_poletrackingdialog.h"
+#include "widgets/fittext.h"
 
 #include <algorithm>
 

@@ -6,10 +6,10 @@
 #include "capture/capturethread.h"
 #include "capture/liveviewstate.h"
 #include "starmath/starmath.h"
+#include "widgets/fittext.h"
 #include "widgets/magnifierwidget.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -24,18 +24,6 @@ QString positionText(double x, double y)
            QStringLiteral(")");
 }
 
-// The position label has a fixed width; with a wider font than the designed one
-// the figures would be cut off, so the font shrinks until they fit.
-void fitText(QLabel *label)
-{
-    QFont font = label->font();
-    while (font.pointSize() > 6 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
-        font.setPointSize(font.pointSize() - 1);
-        label->setFont(font);
-    }
-}
-
 } // namespace
 
 // Status-bar position and magnifier for a point in label pixels.
@@ -44,7 +32,8 @@ void MainWindow::trackPointer(const QPoint &labelPos)
     const double fx = labelPos.x() / double(zoomFactor);
     const double fy = labelPos.y() / double(zoomFactor);
     statusPosLabel->setText(QString::number(fx, 'f', 1) + QStringLiteral(",") + QString::number(fy, 'f', 1));
-    fitText(statusPosLabel);
+    // A fixed-width label: with a wider font than the designed one the figures would be cut off.
+    fitLineText(statusPosLabel);
 
     const QPixmap shown = ui->label_showImg->pixmap(Qt::ReturnByValue);
     if (!shown.isNull()) {

@@ -4,9 +4,8 @@
 #include "ui_mainwindow.h"
 
 #include "camera/camerastate.h"
+#include "widgets/fittext.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -114,36 +113,18 @@ void setFixedTexts(MainWindow *w)
 
 // The panel's geometry is fixed; a text that does not fit its label or button
 // (a long translation, a wider font) gets a smaller font instead of being cut.
-// Each call starts from the inherited font, so a shorter text gets it back.
-template <typename Fits>
-void shrinkToFit(QWidget *widget, Fits fits)
-{
-    if (!widget->styleSheet().isEmpty())
-        widget->setStyleSheet(QString());
-    widget->ensurePolished();
-    int pixels = QFontInfo(widget->font()).pixelSize();
-    while (!fits(widget) && pixels > 6) {
-        --pixels;
-        widget->setStyleSheet(QStringLiteral("font-size: %1px;").arg(pixels));
-    }
-}
-
+// The style sheet sizes the tips in pixels, so the whole panel shrinks in pixels.
 void fitTipPanelTexts(QTabWidget *panel)
 {
-    for (QPushButton *button : panel->findChildren<QPushButton *>()) {
-        shrinkToFit(button, [button](QWidget *) {
-            // Room for the frame and a little air on both sides.
-            return QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6 <= button->width();
-        });
-    }
+    const FontSizing sizing = FontSizing::StyleSheetPixels;
+    // Room for the frame and a little air on both sides.
+    for (QPushButton *button : panel->findChildren<QPushButton *>())
+        fitLineText(button, 6, sizing);
     for (QLabel *label : panel->findChildren<QLabel *>()) {
-        if (label->wordWrap()) {
-            shrinkToFit(label, [label](QWidget *) { return label->heightForWidth(label->width()) <= label->height(); });
-        } else {
-            shrinkToFit(label, [label](QWidget *) {
-                return QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width();
-            });
-        }
+        if (label->wordWrap())
+            fitWrappedText(label, sizing);
+        else
+            fitLineText(label, 0, sizing);
     }
 }
 

@@ -1,18 +1,31 @@
-#include "dialogs/fittext.h"
+#include "widgets/fittext.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVariant>
 
 namespace {
 
 const char *const designedFontProperty = "orvantaDesignedFont";
-const int smallestPointSize = 6;
+const int smallestSize = 6;
 
-void fit(QWidget *widget)
+template <typename Fits>
+void shrinkUntil(QWidget *widget, FontSizing sizing, Fits fits)
 {
-    // Start from the designed font each time, so a shorter text after a
-    // language change gets its full size back.
+    if (sizing == FontSizing::StyleSheetPixels) {
+        if (!widget->styleSheet().isEmpty())
+            widget->setStyleSheet(QString());
+        widget->ensurePolished();
+        int pixels = QFontInfo(widget->font()).pixelSize();
+        while (!fits() && pixels > smallestSize) {
+            --pixels;
+            widget->setStyleSheet(QStringLiteral("font-size: %1px;").arg(pixels));
+        }
+        return;
+    }
     widget->ensurePolished();
     QVariant designed = widget->property(designedFontProperty);
     if (!designed.isValid()) {
@@ -21,23 +34,48 @@ void fit(QWidget *widget)
     }
     QFont font = designed.value<QFont>();
     widget->setFont(font);
-    if (font.pointSize() <= 0)
-        return; // pixel-sized fonts come from the style sheet; leave them
-    while (widget->sizeHint().width() > widget->width() && font.pointSize() > smallestPointSize) {
+    while (font.pointSize() > smallestSize && !fits()) {
         font.setPointSize(font.pointSize() - 1);
         widget->setFont(font);
     }
 }
 
+QString textOf(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    return QString();
+}
+
+void fitSizeHint(QWidget *widget)
+{
+    shrinkUntil(widget, FontSizing::Points, [widget] { return widget->sizeHint().width() <= widget->width(); });
+}
+
 } // namespace
+
+void fitLineText(QWidget *widget, int margin, FontSizing sizing)
+{
+    const QString text = textOf(widget);
+    shrinkUntil(widget, sizing, [widget, &text, margin] {
+        return QFontMetrics(widget->font()).horizontalAdvance(text) + margin <= widget->contentsRect().width();
+    });
+}
+
+void fitWrappedText(QLabel *label, FontSizing sizing)
+{
+    shrinkUntil(label, sizing, [label] { return label->heightForWidth(label->width()) <= label->height(); });
+}
 
 void fitTextToWidgets(QWidget *root)
 {
     for (QLabel *label : root->findChildren<QLabel *>()) {
         if (label->wordWrap() || label->textFormat() == Qt::RichText || label->text().isEmpty())
             continue;
-        fit(label);
+        fitSizeHint(label);
     }
     for (QCheckBox *box : root->findChildren<QCheckBox *>())
-        fit(box);
+        fitSizeHint(box);
 }
