@@ -25,10 +25,11 @@ void line(QPainter &p, double x1, double y1, double x2, double y2)
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
-// A mark coordinate in the enlarged image: truncated toward zero. Values far
-// outside any image (or not a number) are pinned, so the conversion stays defined.
+} // namespace
+
 int zoomCoord(double v)
 {
+    // Far outside any image, or not a number: pinned, so the conversion stays defined.
     const double limit = 1.0e7;
     if (!(v > -limit))
         return -int(limit);
@@ -36,8 +37,6 @@ int zoomCoord(double v)
         return int(limit);
     return int(v);
 }
-
-} // namespace
 
 void paintLiveMarks(QPainter &p, const LiveView &v)
 {

@@ -13,6 +13,10 @@ struct LiveView;
 // the render hints (the capture thread turns antialiasing on).
 void paintLiveMarks(QPainter &painter, const LiveView &view);
 
+// A coordinate in the enlarged view as a whole pixel: truncated toward zero, and
+// pinned for values far outside any image.
+int zoomCoord(double v);
+
 // Draws the axis-centre and pole marks of the enlarged view on a three-channel image
 // whose bytes are R, G, B. origin is the position of the image's top-left pixel in
 // the coordinates of the whole 5x enlarged frame, so the same marks can be drawn on

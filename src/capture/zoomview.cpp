@@ -7,20 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-int truncToInt(double v)
-{
-    const double limit = 1.0e7;
-    if (!(v > -limit))
-        return -int(limit);
-    if (v > limit)
-        return int(limit);
-    return int(v);
-}
-
-} // namespace
-
 ZoomView::ZoomView()
 {
     const int side = kCropSize + 2 * kMargin;
@@ -33,8 +19,8 @@ ZoomView::ZoomView()
 
 cv::Rect ZoomView::cropWindow(const QPointF &axisCenter)
 {
-    return cv::Rect(truncToInt(kScale * axisCenter.x() - kCropSize / 2),
-                    truncToInt(kScale * axisCenter.y() - kCropSize / 2), kCropSize, kCropSize);
+    return cv::Rect(zoomCoord(kScale * axisCenter.x() - kCropSize / 2),
+                    zoomCoord(kScale * axisCenter.y() - kCropSize / 2), kCropSize, kCropSize);
 }
 
 void ZoomView::enlargeWindow(const cv::Mat &gray, const cv::Rect &window, cv::Mat &out,
