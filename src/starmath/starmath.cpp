@@ -94,6 +94,53 @@ PoleFailure solvePoleTriangle(double ax, double ay, double angleA, double bx, do
     return PoleFailure::None;
 }
 
+// Each pole routine's own words for the triangle's failures; null: not logged.
+struct PoleMessages {
+    const char *invalidValue;
+    const char *noIntersection;
+    const char *notANumber;
+};
+
+struct PoleSolution {
+    bool solved = false;
+    bool single = false; // the one candidate is already written out
+    double p1x = 0, p1y = 0, p2x = 0, p2y = 0;
+};
+
+// The common start of the pole routines: outputs zeroed, the triangle solved, a
+// failure logged, and where the circles touch, their one point written out.
+PoleSolution startPoleRoutine(double ax, double ay, double angleA, double bx, double by,
+                              double angleB, const PoleMessages &messages, double *outX,
+                              double *outY)
+{
+    setOut(outX, 0.0);
+    setOut(outY, 0.0);
+    PoleSolution pole;
+    const char *message = nullptr;
+    switch (solvePoleTriangle(ax, ay, angleA, bx, by, angleB, &pole.p1x, &pole.p1y, &pole.p2x,
+                              &pole.p2y, &pole.single)) {
+    case PoleFailure::InvalidValue:
+        message = messages.invalidValue;
+        break;
+    case PoleFailure::NoIntersection:
+        message = messages.noIntersection;
+        break;
+    case PoleFailure::NotANumber:
+        message = messages.notANumber;
+        break;
+    case PoleFailure::None:
+        pole.solved = true;
+        if (pole.single) {
+            setOut(outX, pole.p1x);
+            setOut(outY, pole.p1y);
+        }
+        return pole;
+    }
+    if (message)
+        qCritical("%s", message);
+    return pole;
+}
+
 } // namespace
 
 int StarMath::GetGravityCenter(const cv::Mat &frame, double x, double y,
@@ -262,32 +309,18 @@ int StarMath::CalcPoleCOOR(double ax, double ay, double angleA, double bx, doubl
                            double angleB, double *outX, double *outY, double refX,
                            double refY) const
 {
-    setOut(outX, 0.0);
-    setOut(outY, 0.0);
-    double p1x = 0, p1y = 0, p2x = 0, p2y = 0;
-    bool single = false;
-    switch (solvePoleTriangle(ax, ay, angleA, bx, by, angleB, &p1x, &p1y, &p2x, &p2y, &single)) {
-    case PoleFailure::InvalidValue:
-        qCritical("CalcPoleCOOR - Calculate pole failed as invalid value.");
+    const PoleMessages messages = {"CalcPoleCOOR - Calculate pole failed as invalid value.",
+                                   "CalcPoleCOOR - Calculate pole failed.", nullptr};
+    const PoleSolution pole = startPoleRoutine(ax, ay, angleA, bx, by, angleB, messages, outX, outY);
+    if (!pole.solved)
         return -1;
-    case PoleFailure::NoIntersection:
-        qCritical("CalcPoleCOOR - Calculate pole failed.");
-        return -1;
-    case PoleFailure::NotANumber:
-        return -1;
-    case PoleFailure::None:
-        break;
-    }
-    if (single) {
-        setOut(outX, p1x);
-        setOut(outY, p1y);
+    if (pole.single)
         return 0;
-    }
-    const double dist1 = (p1x - refX) * (p1x - refX) + (p1y - refY) * (p1y - refY);
-    const double dist2 = (p2x - refX) * (p2x - refX) + (p2y - refY) * (p2y - refY);
+    const double dist1 = (pole.p1x - refX) * (pole.p1x - refX) + (pole.p1y - refY) * (pole.p1y - refY);
+    const double dist2 = (pole.p2x - refX) * (pole.p2x - refX) + (pole.p2y - refY) * (pole.p2y - refY);
     const bool second = dist2 <= dist1;
-    setOut(outX, second ? p2x : p1x);
-    setOut(outY, second ? p2y : p1y);
+    setOut(outX, second ? pole.p2x : pole.p1x);
+    setOut(outY, second ? pole.p2y : pole.p1y);
     return 0;
 }
 
@@ -295,27 +328,15 @@ int StarMath::CalcMaskPoleCOOR(double ax, double ay, double angleA, double bx, d
                                double angleB, double *outX, double *outY, double dx,
                                double dy, double angleD) const
 {
-    setOut(outX, 0.0);
-    setOut(outY, 0.0);
-    double p1x = 0, p1y = 0, p2x = 0, p2y = 0;
-    bool single = false;
-    switch (solvePoleTriangle(ax, ay, angleA, bx, by, angleB, &p1x, &p1y, &p2x, &p2y, &single)) {
-    case PoleFailure::InvalidValue:
-        qCritical("invalid points, can not calculate pole.");
+    const PoleMessages messages = {"invalid points, can not calculate pole.",
+                                   "did not calculate the appropriate pole",
+                                   "did not calculate the appropriate pole"};
+    const PoleSolution pole = startPoleRoutine(ax, ay, angleA, bx, by, angleB, messages, outX, outY);
+    if (!pole.solved)
         return -1;
-    case PoleFailure::NoIntersection:
-    case PoleFailure::NotANumber:
-        qCritical("did not calculate the appropriate pole");
-        return -1;
-    case PoleFailure::None:
-        break;
-    }
-    if (single) {
-        setOut(outX, p1x);
-        setOut(outY, p1y);
+    if (pole.single)
         return 0;
-    }
-    SelectPoleByAngle(p1x, p1y, p2x, p2y, dx, dy, bx, by, angleD, outX, outY);
+    SelectPoleByAngle(pole.p1x, pole.p1y, pole.p2x, pole.p2y, dx, dy, bx, by, angleD, outX, outY);
     return 0;
 }
 
