@@ -10,7 +10,6 @@
 #include "dialogs/favoritedialog.h"
 #include "dialogs/poletrackingdialog.h"
 #include "dialogs/refractionvalues.h"
-#include "starmath/startemplate.h"
 #include "widgets/magnifierwidget.h"
 
 #include <QActionGroup>
@@ -44,15 +43,6 @@ QGraphicsDropShadowEffect *makeSliderGlow(QWidget *slider)
     glow->setEnabled(false);
     slider->setGraphicsEffect(glow);
     return glow;
-}
-
-void copyTemplate(const StarTemplate &tmpl, MainWindow *w)
-{
-    w->curMaskA = tmpl.maskA;
-    w->curMaskB = tmpl.maskB;
-    w->curMaskPole = tmpl.maskPole;
-    w->curAngleBAP = tmpl.angleBAP;
-    w->curAngleABP = tmpl.angleABP;
 }
 
 } // namespace
@@ -185,20 +175,15 @@ MainWindow::MainWindow(QWidget *parent)
     pickPos = QPoint(static_cast<int>(640 * zoomFactor), static_cast<int>(480 * zoomFactor));
     pickFramePos = QPointF(640.0, 480.0);
 
+    useRegionTemplate();
     if (region == QLatin1String("North")) {
-        copyTemplate(northTemplate, this);
         ui->radioButton_north->setChecked(true);
         // The form already has north checked, so no toggled signal comes; run the slot
         // anyway so both hemispheres start alike: step 1 waiting behind the step-0 display.
         on_radioButton_north_toggled(true);
     } else {
-        copyTemplate(southTemplate, this);
         ui->radioButton_south->setChecked(true);
     }
-    liveViewState.update([this](LiveView &v) {
-        v.liveAngleBAP = curAngleBAP;
-        v.liveAngleABP = curAngleABP;
-    });
 
     showTemplateImage(zoomFactor, region);
 

@@ -205,6 +205,8 @@ private:
     void pickStar(const QPoint &labelPos);
     // The rough slider's expected pole-star position.
     void updateExpectedPole();
+    // Makes the region's template the current one and hands its angles to the live view.
+    void useRegionTemplate();
     // Star lights for the current step in the current style.
     void restyleStarLights();
     // A language action's toggled slot: stores the code and asks for the change.

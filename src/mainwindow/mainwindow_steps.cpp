@@ -58,19 +58,6 @@ QString positionText(const QPointF &p)
            QString::number(p.y(), 'f', 1) + QStringLiteral(")");
 }
 
-void copyTemplate(const StarTemplate &tmpl, MainWindow *w)
-{
-    w->curMaskPole = tmpl.maskPole;
-    w->curMaskA = tmpl.maskA;
-    w->curMaskB = tmpl.maskB;
-    w->curAngleBAP = tmpl.angleBAP;
-    w->curAngleABP = tmpl.angleABP;
-    liveViewState.update([w](LiveView &v) {
-        v.liveAngleBAP = w->curAngleBAP;
-        v.liveAngleABP = w->curAngleABP;
-    });
-}
-
 } // namespace
 
 void MainWindow::setStep(int step)
@@ -256,12 +243,26 @@ void MainWindow::pushbuttonFinetunePoleDoneClicked()
     setStep(14);
 }
 
+void MainWindow::useRegionTemplate()
+{
+    const StarTemplate &tmpl = region == QLatin1String("North") ? northTemplate : southTemplate;
+    curMaskPole = tmpl.maskPole;
+    curMaskA = tmpl.maskA;
+    curMaskB = tmpl.maskB;
+    curAngleBAP = tmpl.angleBAP;
+    curAngleABP = tmpl.angleABP;
+    liveViewState.update([this](LiveView &v) {
+        v.liveAngleBAP = curAngleBAP;
+        v.liveAngleABP = curAngleABP;
+    });
+}
+
 void MainWindow::on_radioButton_north_toggled(bool checked)
 {
     if (!checked)
         return;
     region = QStringLiteral("North");
-    copyTemplate(northTemplate, this);
+    useRegionTemplate();
     setTipsForRegion(region);
     setStep(1);
 }
@@ -271,7 +272,7 @@ void MainWindow::on_radioButton_south_toggled(bool checked)
     if (!checked)
         return;
     region = QStringLiteral("South");
-    copyTemplate(southTemplate, this);
+    useRegionTemplate();
     setTipsForRegion(region);
     setStep(1);
 }
