@@ -85,6 +85,21 @@ void sendControl(int controlId, double value)
         SetTAVRINParam(cameraState.cameraHandle, controlId, value);
 }
 
+// The four camera controls are a slider and a line edit each, over one field of
+// the camera state; scale turns the slider's unit into the camera's.
+void sliderMoved(int value, QLineEdit *edit, double &field, int controlId, double scale = 1.0)
+{
+    field = value * scale;
+    edit->setText(QString::number(value));
+    sendControl(controlId, field);
+}
+
+void valueTyped(QLineEdit *edit, QSlider *slider, double &field, int controlId, double scale = 1.0)
+{
+    field = confirmTyped(edit, slider) * scale;
+    sendControl(controlId, field);
+}
+
 } // namespace
 
 void MainWindow::on_actionConnect_triggered()
@@ -192,54 +207,43 @@ void MainWindow::on_actionConnect_triggered()
 
 void MainWindow::on_sliderExpose_valueChanged(int value)
 {
-    cameraState.exposureTime = value * 1000.0;
-    ui->lineEditExpose->setText(QString::number(value));
-    sendControl(TAVRIN_CONTROL_EXPOSURE, cameraState.exposureTime);
+    // The slider is in milliseconds, the camera takes microseconds.
+    sliderMoved(value, ui->lineEditExpose, cameraState.exposureTime, TAVRIN_CONTROL_EXPOSURE, 1000.0);
 }
 
 void MainWindow::on_lineEditExpose_returnPressed()
 {
-    cameraState.exposureTime = confirmTyped(ui->lineEditExpose, ui->sliderExpose) * 1000.0;
-    sendControl(TAVRIN_CONTROL_EXPOSURE, cameraState.exposureTime);
+    valueTyped(ui->lineEditExpose, ui->sliderExpose, cameraState.exposureTime, TAVRIN_CONTROL_EXPOSURE, 1000.0);
 }
 
 void MainWindow::on_sliderGain_valueChanged(int value)
 {
-    cameraState.gain = value;
-    ui->lineEditGain->setText(QString::number(value));
-    sendControl(TAVRIN_CONTROL_GAIN, cameraState.gain);
+    sliderMoved(value, ui->lineEditGain, cameraState.gain, TAVRIN_CONTROL_GAIN);
 }
 
 void MainWindow::on_lineEditGain_returnPressed()
 {
-    cameraState.gain = confirmTyped(ui->lineEditGain, ui->sliderGain);
-    sendControl(TAVRIN_CONTROL_GAIN, cameraState.gain);
+    valueTyped(ui->lineEditGain, ui->sliderGain, cameraState.gain, TAVRIN_CONTROL_GAIN);
 }
 
 void MainWindow::on_sliderTraffic_valueChanged(int value)
 {
-    cameraState.usbTraffic = value;
-    ui->lineEditTraffic->setText(QString::number(value));
-    sendControl(TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
+    sliderMoved(value, ui->lineEditTraffic, cameraState.usbTraffic, TAVRIN_CONTROL_TRAFFIC);
 }
 
 void MainWindow::on_lineEditTraffic_returnPressed()
 {
-    cameraState.usbTraffic = confirmTyped(ui->lineEditTraffic, ui->sliderTraffic);
-    sendControl(TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
+    valueTyped(ui->lineEditTraffic, ui->sliderTraffic, cameraState.usbTraffic, TAVRIN_CONTROL_TRAFFIC);
 }
 
 void MainWindow::on_sliderSpeed_valueChanged(int value)
 {
-    cameraState.usbSpeed = value;
-    ui->lineEditSpeed->setText(QString::number(value));
-    sendControl(TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
+    sliderMoved(value, ui->lineEditSpeed, cameraState.usbSpeed, TAVRIN_CONTROL_SPEED);
 }
 
 void MainWindow::on_lineEditSpeed_returnPressed()
 {
-    cameraState.usbSpeed = confirmTyped(ui->lineEditSpeed, ui->sliderSpeed);
-    sendControl(TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
+    valueTyped(ui->lineEditSpeed, ui->sliderSpeed, cameraState.usbSpeed, TAVRIN_CONTROL_SPEED);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
