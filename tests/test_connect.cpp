@@ -6,9 +6,9 @@
 #include "capture/capturethread.h"
 #include "mainwindow/mainwindow.h"
 #include "tavrinsim.h"
+#include "testsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -19,7 +19,6 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -37,47 +36,6 @@ QString settingsPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
 }
-
-// Critical log lines, captured while the rest goes on to QTest's handler.
-QStringList criticalLines;
-QtMessageHandler previousHandler = nullptr;
-
-void captureCritical(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtCriticalMsg)
-        criticalLines << message;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-// Answers every message box that opens, with Ok, and remembers what it said.
-struct BoxAnswerer
-{
-    struct Box
-    {
-        QMessageBox::Icon icon;
-        QString title;
-        QString text;
-    };
-    QList<Box> boxes;
-    QTimer timer;
-
-    BoxAnswerer()
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            boxes.append({box->icon(), box->windowTitle(), box->text()});
-            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                ok->click();
-            else
-                box->close();
-        });
-        timer.start();
-    }
-};
 
 int countCalls(const std::string &entry)
 {
@@ -155,6 +113,8 @@ private:
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<BoxAnswerer> answerer;
+    // Critical log lines, captured while the rest goes on to QTest's handler.
+    std::unique_ptr<CriticalCatcher> criticals;
     std::atomic<bool> closedDuringFrameCall{false};
 };
 
@@ -162,7 +122,7 @@ void TestConnect::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(settingsPath());
-    previousHandler = qInstallMessageHandler(captureCritical);
+    criticals.reset(new CriticalCatcher(true));
 }
 
 void TestConnect::init()
@@ -171,7 +131,7 @@ void TestConnect::init()
     tavrinsim::reset();
     tavrinsim::setPanelMode(tavrinsim::PanelMode::Never);
     cameraState.reset();
-    criticalLines.clear();
+    criticals->messages.clear();
     window.reset(new MainWindow(nullptr));
     answerer.reset(new BoxAnswerer);
     tavrinsim::clearCallLog();
@@ -187,7 +147,7 @@ void TestConnect::cleanup()
 
 void TestConnect::cleanupTestCase()
 {
-    qInstallMessageHandler(previousHandler);
+    criticals.reset();
     QFile::remove(settingsPath());
 }
 
@@ -279,7 +239,7 @@ void TestConnect::connectFailures()
     tavrinsim::setFault(fault);
     connectAction()->trigger();
 
-    QCOMPARE(criticalLines, logLine.isEmpty() ? QStringList() : QStringList{logLine});
+    QCOMPARE(criticals->messages, logLine.isEmpty() ? QStringList() : QStringList{logLine});
     if (icon == QMessageBox::NoIcon) {
         QVERIFY(answerer->boxes.isEmpty());
     } else {
@@ -341,7 +301,7 @@ void TestConnect::connectionCallOrderAndWindowState()
         "SetTAVRINResolution(0,0,1280,960)", "GetTAVRINParam(8)", "GetTAVRINParam(6)", "SetTAVRINParam(12,30)",
         "SetTAVRINParam(9,0)", "BeginTAVRINLive()", "GetTAVRINLiveFrame()", "StopTAVRINLive()", "CloseTAVRIN()"};
     QCOMPARE(tavrinsim::callLog(), expected);
-    QVERIFY(criticalLines.isEmpty());
+    QVERIFY(criticals->messages.isEmpty());
 
     QVERIFY(!cameraState.cameraConnected);
     QCOMPARE(connectAction()->text(), QStringLiteral("Connect"));
@@ -460,9 +420,9 @@ void TestConnect::libraryNotReady()
     tavrinsim::setPanelMode(tavrinsim::PanelMode::Never);
     tavrinsim::setFault(tavrinsim::Fault::InitResourceFails);
     cameraState.reset();
-    criticalLines.clear();
+    criticals->messages.clear();
     window.reset(new MainWindow(nullptr));
-    QCOMPARE(criticalLines, QStringList{QStringLiteral("InitTAVRINResource: failed")});
+    QCOMPARE(criticals->messages, QStringList{QStringLiteral("InitTAVRINResource: failed")});
     QVERIFY(!cameraState.cameraLibraryReady);
 
     tavrinsim::clearFaults();

@@ -7,17 +7,15 @@
 #include "widgets/magnifierwidget.h"
 
 #include "tavrinsim.h"
+#include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
 
 #include <opencv2/core.hpp>
@@ -31,30 +29,6 @@ QString settingsPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
 }
-
-// Answers every modal box that opens while armed and remembers what it said.
-struct BoxAnswerer
-{
-    QStringList titles;
-    QStringList texts;
-    QTimer timer;
-
-    BoxAnswerer()
-    {
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                titles << box->windowTitle();
-                texts << box->text();
-                if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                    ok->click();
-                else
-                    box->close();
-            }
-        });
-        timer.start();
-    }
-};
 
 // A black frame with 5 x 5 blocks of 200 centred on the given pixels: each measures
 // exactly at its centre.
@@ -278,8 +252,8 @@ void TestInteraction::noStarWarnsAndKeepsTheStep()
     BoxAnswerer answerer;
     QTest::ignoreMessage(QtCriticalMsg, "GetPreciseStarPos - No Star in the ROI Area.");
     doubleClick(QPoint(300, 300));
-    QCOMPARE(answerer.titles, QStringList{"Warn"});
-    QCOMPARE(answerer.texts, QStringList{"Seems no star in this point, please try other point."});
+    QCOMPARE(answerer.titles(), QStringList{"Warn"});
+    QCOMPARE(answerer.texts(), QStringList{"Seems no star in this point, please try other point."});
     QCOMPARE(window->currentStep, step);
     QCOMPARE(window->starPos1, QPointF());
     QVERIFY(templateImg()->isHidden());
@@ -317,8 +291,8 @@ void TestInteraction::collinearPicksKeepStepSeven()
     BoxAnswerer answerer;
     QTest::ignoreMessage(QtCriticalMsg, "Point in a straight line,Can not calculate center of cricle.");
     doubleClick(QPoint(500, 500));
-    QCOMPARE(answerer.texts, QStringList{"Can not get the Axis center, please click 'reset' to re-find it."});
-    QCOMPARE(answerer.titles, QStringList{"Warn"});
+    QCOMPARE(answerer.texts(), QStringList{"Can not get the Axis center, please click 'reset' to re-find it."});
+    QCOMPARE(answerer.titles(), QStringList{"Warn"});
     QCOMPARE(window->currentStep, 7);
     QCOMPARE(window->starPos3, QPointF(500, 500));
     QCOMPARE(liveViewState.get(&LiveView::axisCenter), QPointF(11, 22));

@@ -6,6 +6,8 @@
 #include "mainwindow/mainwindow.h"
 #include "widgets/magnifierwidget.h"
 
+#include "testsupport.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -57,27 +59,6 @@ public:
     bool isEmpty() const override { return false; }
 
     mutable QStringList contexts;
-};
-
-// Closes the next modal box within the test and reports its title and text.
-struct ModalCatcher
-{
-    QString title;
-    QString text;
-    bool seen = false;
-
-    void arm()
-    {
-        QTimer::singleShot(50, [this] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                seen = true;
-                title = modal->windowTitle();
-                if (auto *box = qobject_cast<QMessageBox *>(modal))
-                    text = box->text();
-                modal->close();
-            }
-        });
-    }
 };
 
 } // namespace
@@ -578,12 +559,11 @@ void TestMainWindowStart::unfreezeLoopsSilently()
 void TestMainWindowStart::saveAsNeedsCamera()
 {
     window->shownFrame = QImage(8, 6, QImage::Format_RGB32);
-    ModalCatcher catcher;
-    catcher.arm();
+    BoxAnswerer answerer;
     window->findChild<QAction *>("actionSave_As")->setEnabled(true);
     window->findChild<QAction *>("actionSave_As")->trigger();
     QTest::qWait(120);
-    QVERIFY2(!catcher.seen, "no dialog while no camera is connected");
+    QVERIFY2(answerer.boxes.isEmpty(), "no dialog while no camera is connected");
 }
 
 void TestMainWindowStart::saveShownFrame_data()
@@ -615,13 +595,11 @@ void TestMainWindowStart::saveFailureIsReported()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     window->shownFrame = QImage(64, 48, QImage::Format_RGB32);
-    ModalCatcher catcher;
-    catcher.arm();
+    BoxAnswerer answerer;
     const QString path = dir.filePath("missing/folder/shot.png");
     QVERIFY(!window->saveShownFrame(path));
-    QVERIFY(catcher.seen);
-    QCOMPARE(catcher.title, QStringLiteral("Warn"));
-    QVERIFY2(catcher.text.contains(path), qPrintable(catcher.text));
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Warn")});
+    QVERIFY2(answerer.boxes[0].text.contains(path), qPrintable(answerer.boxes[0].text));
     QVERIFY(!QFile::exists(path));
 }
 

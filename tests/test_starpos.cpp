@@ -2,6 +2,8 @@
 #include "starmath/medianwindow.h"
 #include "starmath/starmath.h"
 
+#include "testsupport.h"
+
 #include <QStringList>
 #include <QtTest>
 
@@ -12,31 +14,6 @@
 #include <random>
 
 namespace {
-
-// Collects the critical lines a call writes, so a test can insist on "no message".
-QStringList *capturedMessages = nullptr;
-
-void captureHandler(QtMsgType type, const QMessageLogContext &, const QString &msg)
-{
-    if (capturedMessages && type == QtCriticalMsg)
-        capturedMessages->append(msg);
-}
-
-struct MessageCatcher
-{
-    QStringList messages;
-    QtMessageHandler previous;
-    MessageCatcher()
-    {
-        capturedMessages = &messages;
-        previous = qInstallMessageHandler(captureHandler);
-    }
-    ~MessageCatcher()
-    {
-        qInstallMessageHandler(previous);
-        capturedMessages = nullptr;
-    }
-};
 
 cv::Mat blackFrame(int w = 1280, int h = 960)
 {
@@ -192,7 +169,7 @@ void TestStarPos::medianWindowMatchesWholeFrame()
 
 void TestStarPos::matchesWholeFrameReference()
 {
-    MessageCatcher quiet;
+    CriticalCatcher quiet;
     std::mt19937 rng(99);
     int calls = 0, centroids = 0;
     for (int f = 0; f < 80; ++f) {
@@ -223,7 +200,7 @@ void TestStarPos::fiveByFiveBlock()
 {
     cv::Mat frame = blackFrame();
     frame(cv::Rect(98, 78, 5, 5)).setTo(200);
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 0, y = 0;
     QCOMPARE(starMath.GetPreciseStarPos(frame, 100, 80, &x, &y), 0);
     QCOMPARE(x, 100.0);
@@ -241,7 +218,7 @@ void TestStarPos::blockNearLeftEdgeFallsBackToBrightestPixel()
 {
     cv::Mat frame = blackFrame();
     frame(cv::Rect(3, 78, 5, 5)).setTo(200);
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 0, y = 0;
     QCOMPARE(starMath.GetPreciseStarPos(frame, 20.5, 80, &x, &y), 0);
     QCOMPARE(x, 4.0);
@@ -271,7 +248,7 @@ void TestStarPos::windowBounds()
     QFETCH(int, result);
     // A faint plateau everywhere: accepted windows find light, rejected ones must say why.
     cv::Mat frame(960, 1280, CV_8UC1, cv::Scalar(30));
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double ox = 0, oy = 0;
     QCOMPARE(starMath.GetPreciseStarPos(frame, x, y, &ox, &oy), result);
     if (result == -1) {
@@ -290,7 +267,7 @@ void TestStarPos::hotPixelIsNoStar()
 {
     cv::Mat frame = blackFrame();
     frame.at<uchar>(480, 640) = 200;
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 0, y = 0;
     QCOMPARE(starMath.GetPreciseStarPos(frame, 640, 480, &x, &y), -1);
     QCOMPARE(catcher.messages, QStringList{"GetPreciseStarPos - No Star in the ROI Area."});
@@ -302,7 +279,7 @@ void TestStarPos::blackWindowIsNoStar()
 {
     cv::Mat frame = blackFrame();
     frame(cv::Rect(0, 0, 100, 100)).setTo(90); // light elsewhere does not matter
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 0, y = 0;
     QCOMPARE(starMath.GetPreciseStarPos(frame, 600.25, 500.75, &x, &y), -1);
     QCOMPARE(catcher.messages, QStringList{"GetPreciseStarPos - No Star in the ROI Area."});
@@ -313,7 +290,7 @@ void TestStarPos::blackWindowIsNoStar()
 void TestStarPos::uniformGreyGivesFirstPixel()
 {
     cv::Mat frame(960, 1280, CV_8UC1, cv::Scalar(30));
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 0, y = 0;
     QCOMPARE(starMath.GetPreciseStarPos(frame, 300.7, 200.2, &x, &y), 0);
     QCOMPARE(x, 280.0);
@@ -323,7 +300,7 @@ void TestStarPos::uniformGreyGivesFirstPixel()
 
 void TestStarPos::invalidInputs()
 {
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 1, y = 1;
     QCOMPARE(starMath.GetPreciseStarPos(cv::Mat(), 50, 60, &x, &y), -1);
     QCOMPARE(x, 50.0);
@@ -380,7 +357,7 @@ void TestStarPos::gravityCenterFailures()
     } else if (pattern == 3) {
         x0 = 91;
     }
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     double x = 0, y = 0;
     QCOMPARE(starMath.GetGravityCenter(frame, x0, y0, &x, &y), -1);
     QCOMPARE(x, x0);

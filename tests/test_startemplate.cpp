@@ -3,6 +3,8 @@
 #include "camera/tavrinapi.h"
 #include "starmath/startemplate.h"
 
+#include "testsupport.h"
+
 #include <QFile>
 #include <QImage>
 #include <QStringList>
@@ -14,29 +16,6 @@
 namespace {
 
 QStringList debugLines;
-QStringList *capturedMessages = nullptr;
-
-void captureHandler(QtMsgType type, const QMessageLogContext &, const QString &msg)
-{
-    if (capturedMessages && type == QtCriticalMsg)
-        capturedMessages->append(msg);
-}
-
-struct MessageCatcher
-{
-    QStringList messages;
-    QtMessageHandler previous;
-    MessageCatcher()
-    {
-        capturedMessages = &messages;
-        previous = qInstallMessageHandler(captureHandler);
-    }
-    ~MessageCatcher()
-    {
-        qInstallMessageHandler(previous);
-        capturedMessages = nullptr;
-    }
-};
 
 bool near(double a, double b, double tol)
 {
@@ -167,7 +146,7 @@ void TestStarTemplate::templatePoles()
     }
     north.fill(Qt::black);
     south.fill(Qt::black);
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     calcTemplatePoles(&north, &south);
     QVERIFY(catcher.messages.isEmpty());
     QVERIFY2(near(northTemplate.maskPole.x(), 393.71, 0.005) && near(northTemplate.maskPole.y(), 321.58, 0.005),
@@ -205,7 +184,7 @@ void TestStarTemplate::templatePolesFailWithoutAngles()
     north.fill(Qt::black);
     south.fill(Qt::black);
     const QImage before = north;
-    MessageCatcher catcher;
+    CriticalCatcher catcher;
     calcTemplatePoles(&north, &south);
     QCOMPARE(catcher.messages, (QStringList{"did not calculate the appropriate pole", "Failed to calculate the north pole.",
                                            "did not calculate the appropriate pole", "Failed to calculate the south pole."}));

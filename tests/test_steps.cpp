@@ -5,6 +5,7 @@
 #include "capture/liveviewstate.h"
 #include "mainwindow/mainwindow.h"
 #include "starmath/startemplate.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,40 +34,6 @@ QString settingsPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
 }
-
-// Answers the next modal message box with the given button and remembers what it asked.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton reply) : answer(reply)
-    {
-        connect(&poll, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            ++seen;
-            title = box->windowTitle();
-            text = box->text();
-            buttons = box->standardButtons();
-            defaultButton = box->standardButton(box->defaultButton());
-            hasParent = box->parentWidget() != nullptr;
-            if (answer == QMessageBox::NoButton)
-                box->reject();
-            else
-                box->button(answer)->click();
-        });
-        poll.start(10);
-    }
-
-    QMessageBox::StandardButton answer;
-    QTimer poll;
-    int seen = 0;
-    QString title;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    bool hasParent = true;
-};
 
 // Translates every MainWindow text into "T:" + source, so re-texting shows.
 class MarkingTranslator : public QTranslator
@@ -633,14 +600,15 @@ void TestSteps::savedCentre()
     BoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer));
     window->pushbuttonConfirmDoneClicked();
 
-    QCOMPARE(answerer.seen, asked ? 1 : 0);
+    QCOMPARE(answerer.boxes.size(), asked ? 1 : 0);
     if (asked) {
-        QCOMPARE(answerer.title, QStringLiteral("Question"));
-        QCOMPARE(answerer.text, QStringLiteral("Would you like to use the 'Axis center position' recorded last time "
-                                               "you used Orvanta ?"));
-        QCOMPARE(answerer.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(answerer.defaultButton, QMessageBox::Yes);
-        QVERIFY(!answerer.hasParent);
+        const BoxAnswerer::Box &box = answerer.boxes[0];
+        QCOMPARE(box.title, QStringLiteral("Question"));
+        QCOMPARE(box.text, QStringLiteral("Would you like to use the 'Axis center position' recorded last time "
+                                          "you used Orvanta ?"));
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.defaultButton, QMessageBox::Yes);
+        QVERIFY(!box.hasParent);
     }
     QCOMPARE(window->currentStep, to);
     QCOMPARE(liveViewState.get(&LiveView::axisCenter), centreAfter);
