@@ -32,11 +32,6 @@ Q_DECLARE_METATYPE(tavrinsim::Fault)
 
 namespace {
 
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
-
 int countCalls(const std::string &entry)
 {
     const auto log = tavrinsim::callLog();

@@ -6,6 +6,7 @@
 #include "capture/liveviewstate.h"
 #include "mainwindow/mainwindow.h"
 #include "tavrinsim.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -20,11 +21,6 @@
 #include <vector>
 
 namespace {
-
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
 
 // The label's pixmap size; empty when it shows none.
 QSize pixmapSize(QLabel *label)

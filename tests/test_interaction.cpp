@@ -25,11 +25,6 @@
 
 namespace {
 
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
-
 // A black frame with 5 x 5 blocks of 200 centred on the given pixels: each measures
 // exactly at its centre.
 cv::Mat drawnFrame(const std::vector<QPoint> &stars)

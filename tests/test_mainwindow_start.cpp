@@ -40,11 +40,6 @@
 
 namespace {
 
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
-
 // Remembers the order in which translation contexts are asked for, and translates nothing.
 class RecordingTranslator : public QTranslator
 {

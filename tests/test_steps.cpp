@@ -30,11 +30,6 @@
 
 namespace {
 
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
-
 // Translates every MainWindow text into "T:" + source, so re-texting shows.
 class MarkingTranslator : public QTranslator
 {

@@ -2,6 +2,7 @@
 // slider glow and the turning target mark.
 #include "capture/liveviewstate.h"
 #include "mainwindow/mainwindow.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,11 +18,6 @@
 #include <memory>
 
 namespace {
-
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
 
 QImage argb(const QImage &image)
 {

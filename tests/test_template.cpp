@@ -8,6 +8,7 @@
 #include "starmath/startemplate.h"
 
 #include "tavrinsim.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,11 +30,6 @@
 #include <vector>
 
 namespace {
-
-QString settingsPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
-}
 
 // Alpha-weighted centre of the marks within radius r of p in an image; (-1, -1) when empty.
 QPointF markCentre(const QImage &image, const QPointF &p, int r)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,6 +12,13 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+// The settings file beside the test executable, where the window looks first;
+// tests remove it around each case so that no run sees another's values.
+inline QString settingsPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
+}
 
 // Collects the critical lines written while it lives, so a test can insist on the
 // message it expects, or on none. With forward set, every message also goes on to
