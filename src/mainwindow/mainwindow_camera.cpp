@@ -85,6 +85,16 @@ void sendControl(int controlId, double value)
         SetTAVRINParam(cameraState.cameraHandle, controlId, value);
 }
 
+// The menu entries that need a connected camera.
+void enableCameraMenus(Ui::MainWindow *ui, bool on)
+{
+    ui->actionSave_As->setEnabled(on);
+    ui->actionDisplay_Template->setEnabled(on);
+    ui->actionAstronomical_Refraction->setEnabled(on);
+    ui->actionManual_Trace->setEnabled(on);
+    ui->menuZoom->setEnabled(on);
+}
+
 // The four camera controls are a slider and a line edit each, over one field of
 // the camera state; scale turns the slider's unit into the camera's.
 void sliderMoved(int value, QLineEdit *edit, double &field, int controlId, double scale = 1.0)
@@ -120,11 +130,7 @@ void MainWindow::on_actionConnect_triggered()
             cameraState.cameraConnected = false;
             ui->actionConnect->setText(tr("Connect"));
             setStep(0);
-            ui->actionSave_As->setEnabled(false);
-            ui->actionDisplay_Template->setEnabled(false);
-            ui->actionAstronomical_Refraction->setEnabled(false);
-            ui->actionManual_Trace->setEnabled(false);
-            ui->menuZoom->setEnabled(false);
+            enableCameraMenus(ui, false);
         }
         statusPosLabel->clear();
         captureThread->resetFrameRate();
@@ -169,11 +175,7 @@ void MainWindow::on_actionConnect_triggered()
     cameraState.cameraConnected = true;
     ui->actionConnect->setText(tr("Disconnect"));
     setStep(1);
-    ui->actionSave_As->setEnabled(true);
-    ui->actionDisplay_Template->setEnabled(true);
-    ui->actionAstronomical_Refraction->setEnabled(true);
-    ui->actionManual_Trace->setEnabled(true);
-    ui->menuZoom->setEnabled(true);
+    enableCameraMenus(ui, true);
     setWindowTitle(tr("Orvanta - ID:%1").arg(QString::fromLatin1(cameraState.cameraId)));
 
     const TAVRIN_HANDLE handle = cameraState.cameraHandle;
