@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fstream>
@@ -36,9 +37,12 @@
 
 namespace {
 
+// Tests run in parallel from one folder; each keeps its settings file to itself.
+QTemporaryDir *settingsDir = nullptr;
+
 QString settingsPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
+    return MainWindow::settingsFilePath();
 }
 
 QStringList criticalLines;
@@ -120,6 +124,9 @@ private:
 void TestCameraFaults::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    settingsDir = new QTemporaryDir;
+    QVERIFY(settingsDir->isValid());
+    MainWindow::settingsDirOverride = settingsDir->path();
     previousHandler = qInstallMessageHandler(captureCritical);
 }
 
@@ -146,6 +153,9 @@ void TestCameraFaults::cleanup()
 void TestCameraFaults::cleanupTestCase()
 {
     qInstallMessageHandler(previousHandler);
+    MainWindow::settingsDirOverride.clear();
+    delete settingsDir;
+    settingsDir = nullptr;
 }
 
 // Connects and waits until frames reach the image.
