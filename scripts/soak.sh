@@ -79,11 +79,13 @@ menu() { # <menus to the right of File> <entries down>
 }
 
 # Any message box a double click raised ("Warn" when no star is under the pointer).
+# Keys go through XTEST to the focused window: Qt ignores synthetic key events.
 answer_boxes() {
     local box
     for box in $(xdotool search --pid "$app_pid" --onlyvisible --name '^(Warn|Info|Error|Question)$' 2>/dev/null); do
         xdotool windowfocus --sync "$box" 2>/dev/null || true
-        xdotool key --window "$box" Return 2>/dev/null || true
+        xdotool key Return 2>/dev/null || true
+        boxes=$((boxes + 1))
     done
 }
 
@@ -94,34 +96,43 @@ start=$(date +%s)
 tick=0
 rss_end="$rss_start"
 language=0
+boxes=0
+switches=0
+clicks=0
 while kill -0 "$app_pid" 2>/dev/null; do
     tick=$((tick + 1))
     xdotool mousemove $((200 + RANDOM % 1000)) $((60 + RANDOM % 800)) 2>/dev/null || true
-    if [ $((tick % 15)) -eq 0 ]; then
-        xdotool click --repeat 2 --delay 80 1 2>/dev/null || true
-        sleep 0.5
-        answer_boxes
-    fi
-    case $((tick % 120)) in
-        30) menu 3 $(((tick / 120) % 3)) ;;       # Zoom: 100%, 75%, 50%
-        60) menu 2 1 ;;                           # Tools: Mono Style on/off
-        90) language=$(((language + 1) % 10))
-            menu 4 "$language" ;;                 # Language: the next one
+    case $((tick % 60)) in
+        5)  menu 3 $(((tick / 60 + 1) % 3))       # Zoom: 75%, 50%, 100%, ...
+            switches=$((switches + 1)) ;;
+        25) menu 2 0                              # Tools: Mono Style on/off (its first shown entry)
+            switches=$((switches + 1)) ;;
+        45) language=$(((language + 1) % 10))
+            menu 4 "$language"                    # Language: the next one
+            switches=$((switches + 1)) ;;
+        15 | 35 | 55)
+            xdotool click --repeat 2 --delay 80 1 2>/dev/null || true
+            clicks=$((clicks + 1))
+            sleep 0.5 ;;
     esac
     answer_boxes
-    if [ $((tick % 60)) -eq 0 ]; then
+    if [ $((tick % 10)) -eq 0 ]; then
         now="$(rss)"
-        [ -n "$now" ] && rss_end="$now" && echo "$(( ($(date +%s) - start) / 60 )),$now" >>"$work/rss.csv"
+        [ -n "$now" ] && rss_end="$now"
+        [ -n "$now" ] && [ $((tick % 60)) -eq 0 ] && echo "$(( ($(date +%s) - start) / 60 )),$now" >>"$work/rss.csv"
     fi
     sleep 1
 done
 wait "$app_pid" && status=0 || status=$?
 app_pid=""
 
-log="$(ls "$HOME"/Documents/Orvanta/Log/* 2>/dev/null | head -n 1)"
+log="$(find "$HOME/Documents/Orvanta/Log" -type f 2>/dev/null | head -n 1)"
+[ -n "$log" ] || log=/dev/null # nothing logged at all
 echo "soak: $minutes minutes, exit status $status, files in $work"
+echo "$tick pointer moves, $clicks double clicks, $boxes message boxes answered, $switches zoom/style/language switches"
+echo "$(( ($(date +%s) - start) / 60 )),$rss_end" >>"$work/rss.csv"
 echo "VmRSS at start: $rss_start kB, at end: $rss_end kB, highest: $(tail -n +2 "$work/rss.csv" | cut -d, -f2 | sort -n | tail -n 1) kB"
-echo "Critical lines in the log: $(grep -c 'Critical' "$log" 2>/dev/null || echo 0)"
+echo "Critical lines in the log: $(grep -c 'Critical' "$log" || true)"
 grep 'Critical' "$log" 2>/dev/null | sed 's/^[0-9/: ]*//' | sort | uniq -c | sort -rn | head -n 20 || true
 echo "Warnings: $(grep -c '^Warning' "$work/stderr.log" || true)"
 grep '^Warning' "$work/stderr.log" | sort | uniq -c | sort -rn | head -n 20 || true
