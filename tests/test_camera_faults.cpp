@@ -9,6 +9,7 @@
 #include "capture/liveviewstate.h"
 #include "mainwindow/mainwindow.h"
 #include "tavrinsim.h"
+#include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,7 +21,6 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fstream>
@@ -36,48 +36,6 @@
 #endif
 
 namespace {
-
-// Tests run in parallel from one folder; each keeps its settings file to itself.
-QTemporaryDir *settingsDir = nullptr;
-
-QString settingsPath()
-{
-    return MainWindow::settingsFilePath();
-}
-
-QStringList criticalLines;
-QtMessageHandler previousHandler = nullptr;
-
-void captureCritical(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtCriticalMsg)
-        criticalLines << message;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-// Clicks Ok on any message box, so no test can wait on one.
-struct BoxAnswerer
-{
-    int answered = 0;
-    QTimer timer;
-
-    BoxAnswerer()
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            ++answered;
-            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                ok->click();
-            else
-                box->close();
-        });
-        timer.start();
-    }
-};
 
 // Resident memory in kB, from /proc.
 long residentKb()
@@ -119,15 +77,12 @@ private:
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<BoxAnswerer> answerer;
+    std::unique_ptr<CriticalCatcher> critical;
 };
 
 void TestCameraFaults::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    settingsDir = new QTemporaryDir;
-    QVERIFY(settingsDir->isValid());
-    MainWindow::settingsDirOverride = settingsDir->path();
-    previousHandler = qInstallMessageHandler(captureCritical);
 }
 
 void TestCameraFaults::init()
@@ -136,26 +91,24 @@ void TestCameraFaults::init()
     tavrinsim::reset();
     tavrinsim::setPanelMode(tavrinsim::PanelMode::Never);
     cameraState.reset();
-    criticalLines.clear();
+    critical.reset(new CriticalCatcher(true));
     window.reset(new MainWindow(nullptr));
     answerer.reset(new BoxAnswerer);
 }
 
 void TestCameraFaults::cleanup()
 {
-    QVERIFY(answerer->answered == 0);
+    QVERIFY(answerer->boxes.isEmpty());
     answerer.reset();
     window.reset();
+    critical.reset();
     tavrinsim::reset();
     QFile::remove(settingsPath());
 }
 
 void TestCameraFaults::cleanupTestCase()
 {
-    qInstallMessageHandler(previousHandler);
-    MainWindow::settingsDirOverride.clear();
-    delete settingsDir;
-    settingsDir = nullptr;
+    QFile::remove(settingsPath());
 }
 
 // Connects and waits until frames reach the image.
@@ -247,7 +200,7 @@ void TestCameraFaults::liveModeFailsToBegin()
     connectAction()->trigger();
     QVERIFY(cameraState.cameraConnected);
     QTRY_VERIFY_WITH_TIMEOUT(window->captureThread->isFinished(), 2000);
-    QVERIFY(criticalLines.contains(QStringLiteral("BeginTAVRINLive failure")));
+    QVERIFY(critical->messages.contains(QStringLiteral("BeginTAVRINLive failure")));
     QCOMPARE(tavrinsim::liveFrameCalls(), 0LL);
     QTest::qWait(600);
     QCOMPARE(window->fpsLabel->text(), QStringLiteral("FPS : 0.0"));
@@ -334,7 +287,7 @@ void TestCameraFaults::connectDisconnectWhileStreaming()
         if (round == 19)
             warmRss = residentKb();
     }
-    QVERIFY(criticalLines.isEmpty());
+    QVERIFY(critical->messages.isEmpty());
     QCOMPARE(window->captureThread->queuedFrames(), 0);
 #ifndef ORVANTA_UNDER_ASAN
     // Under AddressSanitizer freed memory sits in quarantine; there LeakSanitizer judges.
