@@ -237,7 +237,13 @@ void TestCameraFaults::wrongFrameSize()
     tavrinsim::setFault(tavrinsim::Fault::WrongFrameSize);
     connectAction()->trigger();
     QVERIFY(cameraState.cameraConnected);
-    QTRY_VERIFY_WITH_TIMEOUT(!image()->pixmap(Qt::ReturnByValue).isNull(), 10000);
+    const long long first = tavrinsim::liveFrameCalls();
+    QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > first + 5, 10000);
+    // Frames of another size are dropped, once said in the log, never shown.
+    QTest::qWait(100);
+    QVERIFY(image()->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(critical->messages.filter("frame dropped").size(), 1);
+    QCOMPARE(cameraState.frameWidth.load(), 1280);
 
     // Monitoring with the marks and the zoom crop near every edge of the frame.
     liveViewState.update([](LiveView &v) {

@@ -177,6 +177,7 @@ void CaptureThread::run()
         lastFrameTime = clock32();
     }
 
+    bool wrongSizeLogged = false;
     for (;;) {
         if (stopRequested)
             return;
@@ -187,6 +188,15 @@ void CaptureThread::run()
             QThread::usleep(10000);
             continue;
         }
+        if (width != std::uint32_t(kFrameWidth) || height != std::uint32_t(kFrameHeight)) {
+            // Read as 1280x960 such a frame would show garbled and put every mark and
+            // click in the wrong place: drop it, and say so once per run of them.
+            if (!wrongSizeLogged)
+                qCritical("GetTAVRINLiveFrame: %ux%u frame dropped", width, height);
+            wrongSizeLogged = true;
+            continue;
+        }
+        wrongSizeLogged = false;
         camera.frameWidth = int(width);
         camera.frameHeight = int(height);
         camera.frameBpp = int(bpp);
