@@ -32,7 +32,6 @@
 namespace {
 
 const QColor kColorGlow(224, 134, 26, 255);
-const QColor kMonoGlow(248, 248, 255, 255);
 
 QGraphicsDropShadowEffect *makeSliderGlow(QWidget *slider)
 {
@@ -187,27 +186,15 @@ MainWindow::MainWindow(QWidget *parent)
 
     showTemplateImage(zoomFactor, region);
 
-    if (liveViewState.get(&LiveView::style) == QLatin1String("Mono")) {
-        ui->actionMono_Style->setChecked(true);
-        confirmSliderGlow->setColor(kMonoGlow);
-        roughSliderGlow->setColor(kMonoGlow);
-        ui->label_precise_poleIcon->setPixmap(QPixmap(QStringLiteral(":/images/pole.png")));
-        ui->label_precise_axisIcon->setPixmap(QPixmap(QStringLiteral(":/images/center.png")));
-        const QPixmap off(QStringLiteral(":/images/lightoff_mono.png"));
-        ui->label_starPos1_icon->setPixmap(off);
-        ui->label_starPos2_icon->setPixmap(off);
-        ui->label_starPos3_icon->setPixmap(off);
-    } else {
-        ui->actionMono_Style->setChecked(false);
-        confirmSliderGlow->setColor(kColorGlow);
-        roughSliderGlow->setColor(kColorGlow);
-        ui->label_precise_poleIcon->setPixmap(QPixmap(QStringLiteral(":/images/pole_color.png")));
-        ui->label_precise_axisIcon->setPixmap(QPixmap(QStringLiteral(":/images/center_color.png")));
-        const QPixmap off(QStringLiteral(":/images/lightoff_color.png"));
-        ui->label_starPos1_icon->setPixmap(off);
-        ui->label_starPos2_icon->setPixmap(off);
-        ui->label_starPos3_icon->setPixmap(off);
-    }
+    // Only the exact "Mono" is mono; any other stored text keeps its value and the colour look.
+    const bool mono = liveViewState.get(&LiveView::style) == QLatin1String("Mono");
+    ui->actionMono_Style->setChecked(mono);
+    applyStyleLook(mono);
+    const QPixmap off(mono ? QStringLiteral(":/images/lightoff_mono.png")
+                           : QStringLiteral(":/images/lightoff_color.png"));
+    ui->label_starPos1_icon->setPixmap(off);
+    ui->label_starPos2_icon->setPixmap(off);
+    ui->label_starPos3_icon->setPixmap(off);
 
     // Exact comparisons: a stored 0.6 keeps 100% checked.
     if (zoomFactor == 0.5f)

@@ -209,6 +209,8 @@ private:
     void useRegionTemplate();
     // Star lights for the current step in the current style.
     void restyleStarLights();
+    // Slider glows and the precise group's pole and axis icons in the mono or colour look.
+    void applyStyleLook(bool mono);
     // A language action's toggled slot: stores the code and asks for the change.
     void selectLanguage(bool checked, const char *code);
 

@@ -87,6 +87,12 @@ void MainWindow::on_actionMono_Style_toggled(bool checked)
     const bool mono = checked;
     liveViewState.set(&LiveView::style, mono ? QStringLiteral("Mono") : QStringLiteral("Color"));
 
+    applyStyleLook(mono);
+    restyleStarLights();
+}
+
+void MainWindow::applyStyleLook(bool mono)
+{
     const QColor glow = mono ? kMonoGlow : kColorGlow;
     confirmSliderGlow->setColor(glow);
     roughSliderGlow->setColor(glow);
@@ -95,8 +101,6 @@ void MainWindow::on_actionMono_Style_toggled(bool checked)
         QPixmap(mono ? QStringLiteral(":/images/pole.png") : QStringLiteral(":/images/pole_color.png")));
     ui->label_precise_axisIcon->setPixmap(
         QPixmap(mono ? QStringLiteral(":/images/center.png") : QStringLiteral(":/images/center_color.png")));
-
-    restyleStarLights();
 }
 
 // Draws the eye to the rotate slider of the current step after a double click.
