@@ -7,7 +7,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ORVANTA_ASAN_BUILD_DIR:-$root/build-asan}"
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_SANITIZE=ON \
+launcher=()
+# Reuse compiled objects across build trees when ccache is there (never required).
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_SANITIZE=ON \
     -DORVANTA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
