@@ -1,6 +1,6 @@
 #include "camera/debugprintf.h"
 
-#include "camera/tavrinapi.h"
+#include "camera/tavrinlibrary.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -13,5 +13,6 @@ void debugPrintf(const char *format, ...)
     // vsnprintf cuts at 4095 characters and always terminates.
     std::vsnprintf(buffer, sizeof(buffer), format, args);
     va_end(args);
-    OutputTAVRINDebug(buffer);
+    if (tavrinLib.OutputTAVRINDebug)
+        tavrinLib.OutputTAVRINDebug(buffer);
 }

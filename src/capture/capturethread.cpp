@@ -1,5 +1,6 @@
 #include "capture/capturethread.h"
 
+#include "camera/tavrinlibrary.h"
 #include "capture/livemarks.h"
 #include "dialogs/refractionvalues.h"
 #include "starmath/starmath.h"
@@ -27,10 +28,10 @@ CaptureThread::CaptureThread(QObject *parent)
 CaptureThread::CaptureThread(CameraState &camera, LiveViewState &view, QObject *parent)
     : QThread(parent), camera(camera), view(view)
 {
-    source.beginLive = [](TAVRIN_HANDLE h) { return BeginTAVRINLive(h); };
+    source.beginLive = [](TAVRIN_HANDLE h) { return tavrinLib.BeginTAVRINLive(h); };
     source.getLiveFrame = [](TAVRIN_HANDLE h, std::uint32_t *w, std::uint32_t *ht,
                              std::uint32_t *bpp, std::uint32_t *ch, unsigned char *buf) {
-        return GetTAVRINLiveFrame(h, w, ht, bpp, ch, buf);
+        return tavrinLib.GetTAVRINLiveFrame(h, w, ht, bpp, ch, buf);
     };
     source.clockMs = [] { return QDateTime::currentMSecsSinceEpoch(); };
 
@@ -194,6 +195,8 @@ void CaptureThread::run()
             if (!wrongSizeLogged)
                 qCritical("GetTAVRINLiveFrame: %ux%u frame dropped", width, height);
             wrongSizeLogged = true;
+            // Such frames may come at once, every time: no reason to ask again sooner.
+            QThread::usleep(10000);
             continue;
         }
         wrongSizeLogged = false;

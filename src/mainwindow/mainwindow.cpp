@@ -2,7 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "camera/camerastate.h"
-#include "camera/tavrinapi.h"
+#include "camera/tavrinlibrary.h"
 #include "capture/capturethread.h"
 #include "capture/liveviewstate.h"
 #include "dialogs/aboutdialog.h"
@@ -14,6 +14,9 @@
 
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,12 +25,15 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QRegExp>
+#include <QRegularExpression>
 #include <QRegExpValidator>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -272,7 +278,14 @@ MainWindow::MainWindow(QWidget *parent)
     mediaPlayer->setPlaylist(playlist);
     mediaPlayer->setVolume(0);
 
-    if (InitTAVRINResource() == 0) {
+    if (!tavrinLib.wasTried())
+        tavrinLib.load();
+    if (!tavrinLib.isLoaded()) {
+        // Everything but Connect works without it; say so once the window is up.
+        qCritical("Camera: %s", qUtf8Printable(tavrinLib.errorText()));
+        cameraState.cameraLibraryReady = false;
+        QTimer::singleShot(0, this, &MainWindow::reportCameraLibrary);
+    } else if (tavrinLib.InitTAVRINResource() == 0) {
         cameraState.cameraLibraryReady = true;
     } else {
         qCritical("InitTAVRINResource: failed");
@@ -282,11 +295,16 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // The close handling only asks the thread to stop; it must have left its
-    // run loop before the object and the camera buffers go away.
+    // The thread must have left its run loop before the object goes away. One
+    // stuck in a camera call is left to end on its own (and delete itself then).
     if (captureThread && captureThread->isRunning()) {
         captureThread->stopCapture();
-        captureThread->wait();
+        if (!captureThread->wait(captureAbandonedFlag ? 0 : cameraWaitMs)) {
+            captureAbandonedFlag = true;
+            qCritical("Camera: the capture thread is still in a camera call; left behind");
+            connect(captureThread, &QThread::finished, captureThread, &QObject::deleteLater);
+            captureThread = nullptr;
+        }
     }
 
     for (QObject *later : std::initializer_list<QObject *>{glowTimer, angleTimer, displayTimer, aboutDialog,
@@ -349,11 +367,65 @@ void MainWindow::destroyTipPanel()
     tabWidget_tipMsg = nullptr;
 }
 
-bool MainWindow::saveShownFrame(const QString &fileName)
+namespace {
+
+// The suffix a saved picture's name lacks: none when it ends in a type Qt can
+// write, else the chosen filter's ("... (*.jpg)" gives jpg), else png.
+QString missingSuffix(const QString &fileName, const QString &nameFilter)
 {
-    if (shownFrame.save(fileName))
+    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+    if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
+        return QString();
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(nameFilter);
+    return match.hasMatch() ? match.captured(1) : QStringLiteral("png");
+}
+
+} // namespace
+
+void MainWindow::reportCameraLibrary()
+{
+    QMessageBox::critical(this, tr("Error"),
+                          tr("The camera cannot be used: %1.\nOrvanta runs on without a camera.")
+                              .arg(tavrinLib.errorText()),
+                          QMessageBox::Ok);
+}
+
+bool MainWindow::savePicture(SavedPicture picture, const QString &fileName, const QString &nameFilter)
+{
+    QImage image = shownFrame;
+    if (picture == SavedPicture::FrameWithMarks) {
+        image = lastFrame;
+    } else if (picture == SavedPicture::FrameWithoutMarks) {
+        const cv::Mat gray = captureThread->copyGrayFrame();
+        image = QImage(gray.data, gray.cols, gray.rows, int(gray.step), QImage::Format_Grayscale8).copy();
+    }
+
+    QString path = fileName;
+    const QString suffix = missingSuffix(fileName, nameFilter);
+    if (!suffix.isEmpty())
+        path += QLatin1Char('.') + suffix;
+
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile file(path);
+    QString reason;
+    if (image.isNull()) {
+        reason = tr("There is no picture yet.");
+    } else if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
+        // After a write error (a full disk) the commit fails and says why.
+        if (!writer.write(image) && file.error() == QFileDevice::NoError) {
+            reason = writer.errorString();
+            file.cancelWriting();
+        }
+        if (!file.commit() && reason.isEmpty())
+            reason = file.errorString();
+    }
+    if (reason.isEmpty())
         return true;
-    QMessageBox::warning(this, tr("Warn"), tr("Can not save the image to %1!").arg(fileName));
+    qCritical("Save As: cannot write %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
+    QMessageBox::warning(this, tr("Warn"), tr("Can not save the image to %1!").arg(path) + QLatin1Char('\n') + reason);
     return false;
 }
 
@@ -361,10 +433,20 @@ void MainWindow::on_actionSave_As_triggered()
 {
     if (!cameraState.cameraConnected)
         return;
+    const QStringList kinds{tr("The picture as shown"), tr("The camera frame with marks"),
+                            tr("The camera frame without marks")};
+    QStringList filters;
+    for (const QString &kind : kinds) {
+        for (const char *type : {"png", "jpg", "bmp"})
+            filters << QStringLiteral("%1 (*.%2)").arg(kind, QLatin1String(type));
+    }
+    QString filter = filters.first();
     const QString fileName =
-        QFileDialog::getSaveFileName(this, tr("Save"), QString(), tr("Images (*.png *.jpg *.bmp)"));
-    if (!fileName.isEmpty())
-        saveShownFrame(fileName);
+        QFileDialog::getSaveFileName(this, tr("Save"), QString(), filters.join(QStringLiteral(";;")), &filter);
+    if (fileName.isEmpty())
+        return;
+    const int kind = std::max(0, int(filters.indexOf(filter))) / 3;
+    savePicture(SavedPicture(kind), fileName, filter);
 }
 
 void MainWindow::on_actionExit_triggered()

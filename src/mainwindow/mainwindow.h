@@ -92,8 +92,21 @@ public:
     // Opens the manual page; tests replace it so no browser starts.
     static std::function<bool(const QUrl &)> manualOpener;
 
-    // Writes shownFrame; a failure is reported to the user. True when written.
-    bool saveShownFrame(const QString &fileName);
+    // What "Save As..." writes: the picture as shown, or the whole camera frame
+    // with or without the marks.
+    enum class SavedPicture { Shown, FrameWithMarks, FrameWithoutMarks };
+    // Writes the picture to fileName through a temporary file, so a failed write
+    // leaves an existing file as it was; a name without an image suffix gets the
+    // suffix of nameFilter ("... (*.png)"). A failure is reported to the user.
+    // True when written.
+    bool savePicture(SavedPicture picture, const QString &fileName, const QString &nameFilter = QString());
+    bool saveShownFrame(const QString &fileName) { return savePicture(SavedPicture::Shown, fileName); }
+
+    // How long Disconnect and Exit wait for a camera call to return.
+    static int cameraWaitMs;
+    // True once the window gave up on a capture thread stuck in the camera library;
+    // the program must then end without waiting for it.
+    static bool captureAbandoned();
 
 signals:
     void initAstroRefraction();
@@ -193,6 +206,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Says why the camera library cannot be used.
+    void reportCameraLibrary();
+    // Stops the capture thread and waits for it, the window kept alive meanwhile;
+    // false when it is still in a camera call after cameraWaitMs.
+    bool stopCaptureWithin();
     // Builds tabWidget_tipMsg and its pages over the live image.
     void createTipPanel();
     // Deletes the tip panel's pages now and the panel itself later.
@@ -310,6 +328,9 @@ public:
     QImage northMask;
     QImage southMask;
     QImage shownFrame;            // last frame shown, saved by "Save As..."
+    QImage lastFrame;             // the same frame at full size, with its marks
+    bool waitingForCamera = false; // inside stopCaptureWithin
+    static bool captureAbandonedFlag;
     QImage shownZoom;             // last zoom crop shown
 
     QString language;             // two-letter code, matched case-sensitively

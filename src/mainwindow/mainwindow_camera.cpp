@@ -3,20 +3,23 @@
 #include "ui_mainwindow.h"
 
 #include "camera/camerastate.h"
-#include "camera/tavrinapi.h"
+#include "camera/tavrinlibrary.h"
 #include "capture/capturethread.h"
 #include "widgets/magnifierwidget.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -39,10 +42,10 @@ bool hasProductPrefix(const char *id)
 // TAVRIN_ID_SIZE - 1 characters and a NUL). False when none does.
 bool findProductCamera(char *id)
 {
-    const int count = ScanTAVRIN();
+    const int count = tavrinLib.ScanTAVRIN();
     for (int index = 0; index < count; ++index) {
         char scratch[kIdScratchSize] = {};
-        if (GetTAVRINId(index, scratch) != 0)
+        if (tavrinLib.GetTAVRINId(index, scratch) != 0)
             continue;
         char candidate[TAVRIN_ID_SIZE] = {};
         std::memcpy(candidate, scratch, strnlen(scratch, TAVRIN_ID_SIZE - 1));
@@ -79,10 +82,25 @@ double confirmTyped(QLineEdit *edit, QSlider *slider)
     return edit->text().toDouble();
 }
 
+// A camera value for a slider whose unit is scale camera units. NaN, infinities
+// and values beyond an int have no defined conversion: they are logged and
+// taken as the slider's nearest end. Others are truncated, so a value past the
+// slider's end still shows as it is in the line edit.
+int panelValue(double &value, double scale, const QSlider *slider, int controlId)
+{
+    const double units = value / scale;
+    if (std::isfinite(units) && units > double(INT_MIN) - 1.0 && units < double(INT_MAX) + 1.0)
+        return int(units);
+    const int clamped = units > 0 ? slider->maximum() : slider->minimum();
+    qCritical("GetTAVRINParam %d: %g taken as %d", controlId, value, clamped);
+    value = clamped * scale;
+    return clamped;
+}
+
 void sendControl(int controlId, double value)
 {
     if (cameraState.cameraConnected)
-        SetTAVRINParam(cameraState.cameraHandle, controlId, value);
+        tavrinLib.SetTAVRINParam(cameraState.cameraHandle, controlId, value);
 }
 
 // The menu entries that need a connected camera.
@@ -112,21 +130,56 @@ void valueTyped(QLineEdit *edit, QSlider *slider, double &field, int controlId, 
 
 } // namespace
 
+int MainWindow::cameraWaitMs = 3000;
+bool MainWindow::captureAbandonedFlag = false;
+
+bool MainWindow::captureAbandoned()
+{
+    return captureAbandonedFlag;
+}
+
+bool MainWindow::stopCaptureWithin()
+{
+    if (!captureThread || !captureThread->isRunning())
+        return true;
+    captureThread->stopCapture();
+    if (captureThread->wait(50))
+        return true;
+    // A frame call that does not return: keep painting and say what we wait for.
+    waitingForCamera = true;
+    statusBar()->showMessage(tr("Waiting for the camera..."));
+    QEventLoop loop;
+    connect(captureThread, &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(cameraWaitMs, &loop, &QEventLoop::quit);
+    if (captureThread->isRunning())
+        loop.exec();
+    statusBar()->clearMessage();
+    waitingForCamera = false;
+    return captureThread->wait(0);
+}
+
 void MainWindow::on_actionConnect_triggered()
 {
-    if (!cameraState.cameraLibraryReady)
+    if (!cameraState.cameraLibraryReady) {
+        if (!tavrinLib.isLoaded())
+            reportCameraLibrary();
+        return;
+    }
+    if (waitingForCamera)
         return;
 
     if (cameraState.cameraConnected) {
-        // The library must not be closed under a running GetTAVRINLiveFrame.
-        if (captureThread->isRunning()) {
-            captureThread->stopCapture();
-            captureThread->wait();
+        // The library must not be closed under a running GetTAVRINLiveFrame;
+        // a camera that keeps it stays busy (connected) until a later try.
+        if (!stopCaptureWithin()) {
+            qCritical("Camera: a frame call does not return; the camera stays busy");
+            statusBar()->showMessage(tr("The camera does not answer and stays busy; try Disconnect again later."));
+            return;
         }
         if (cameraState.cameraHandle == 0)
             return;
-        StopTAVRINLive(cameraState.cameraHandle);
-        if (CloseTAVRIN(cameraState.cameraHandle) == 0) {
+        tavrinLib.StopTAVRINLive(cameraState.cameraHandle);
+        if (tavrinLib.CloseTAVRIN(cameraState.cameraHandle) == 0) {
             cameraState.cameraConnected = false;
             ui->actionConnect->setText(tr("Connect"));
             setStep(0);
@@ -146,7 +199,7 @@ void MainWindow::on_actionConnect_triggered()
         return;
     }
 
-    cameraState.cameraHandle = OpenTAVRIN(cameraState.cameraId);
+    cameraState.cameraHandle = tavrinLib.OpenTAVRIN(cameraState.cameraId);
     if (cameraState.cameraHandle == 0) {
         qCritical("OpenTAVRIN failure!");
         cameraState.cameraConnected = false;
@@ -154,19 +207,19 @@ void MainWindow::on_actionConnect_triggered()
                               QMessageBox::Ok);
         return;
     }
-    if (SetTAVRINReadMode(cameraState.cameraHandle, 0) == -1)
+    if (tavrinLib.SetTAVRINReadMode(cameraState.cameraHandle, 0) == -1)
         qCritical("SetTAVRINReadMode 0 Failure");
     // A camera that cannot be set up is closed again, so the next try can open it.
-    if (SetTAVRINStreamMode(cameraState.cameraHandle, cameraState.streamMode) != 0) {
+    if (tavrinLib.SetTAVRINStreamMode(cameraState.cameraHandle, cameraState.streamMode) != 0) {
         qCritical("SetTAVRINStreamMode 1 Failure");
         cameraState.cameraConnected = false;
-        CloseTAVRIN(cameraState.cameraHandle);
+        tavrinLib.CloseTAVRIN(cameraState.cameraHandle);
         return;
     }
-    if (InitTAVRIN(cameraState.cameraHandle) != 0) {
+    if (tavrinLib.InitTAVRIN(cameraState.cameraHandle) != 0) {
         qCritical("InitTAVRIN failure!");
         cameraState.cameraConnected = false;
-        CloseTAVRIN(cameraState.cameraHandle);
+        tavrinLib.CloseTAVRIN(cameraState.cameraHandle);
         QMessageBox::critical(this, tr("Error"), tr("Can not connect Orvanta as InitTAVRIN error!"),
                               QMessageBox::Ok);
         return;
@@ -179,30 +232,30 @@ void MainWindow::on_actionConnect_triggered()
     setWindowTitle(tr("Orvanta - ID:%1").arg(QString::fromLatin1(cameraState.cameraId)));
 
     const TAVRIN_HANDLE handle = cameraState.cameraHandle;
-    SetTAVRINBitsMode(handle, cameraState.bitsMode);
-    SetTAVRINBinMode(handle, cameraState.binX, cameraState.binY);
-    SetTAVRINResolution(handle, cameraState.roiStartX, cameraState.roiStartY, cameraState.frameWidth,
+    tavrinLib.SetTAVRINBitsMode(handle, cameraState.bitsMode);
+    tavrinLib.SetTAVRINBinMode(handle, cameraState.binX, cameraState.binY);
+    tavrinLib.SetTAVRINResolution(handle, cameraState.roiStartX, cameraState.roiStartY, cameraState.frameWidth,
                         cameraState.frameHeight);
 
     // The panel shows what the camera has; exposure and gain are not sent back.
-    cameraState.exposureTime = GetTAVRINParam(handle, TAVRIN_CONTROL_EXPOSURE);
-    const int exposureMs = int(cameraState.exposureTime) / 1000;
+    cameraState.exposureTime = tavrinLib.GetTAVRINParam(handle, TAVRIN_CONTROL_EXPOSURE);
+    const int exposureMs = panelValue(cameraState.exposureTime, 1000.0, ui->sliderExpose, TAVRIN_CONTROL_EXPOSURE);
     {
         const QSignalBlocker blocker(ui->sliderExpose);
         ui->sliderExpose->setValue(exposureMs);
     }
     ui->lineEditExpose->setText(QString::number(exposureMs));
 
-    cameraState.gain = GetTAVRINParam(handle, TAVRIN_CONTROL_GAIN);
-    const int gain = int(cameraState.gain);
+    cameraState.gain = tavrinLib.GetTAVRINParam(handle, TAVRIN_CONTROL_GAIN);
+    const int gain = panelValue(cameraState.gain, 1.0, ui->sliderGain, TAVRIN_CONTROL_GAIN);
     {
         const QSignalBlocker blocker(ui->sliderGain);
         ui->sliderGain->setValue(gain);
     }
     ui->lineEditGain->setText(QString::number(gain));
 
-    SetTAVRINParam(handle, TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
-    SetTAVRINParam(handle, TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
+    tavrinLib.SetTAVRINParam(handle, TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
+    tavrinLib.SetTAVRINParam(handle, TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
 
     captureThread->startCapture();
 }
@@ -250,6 +303,10 @@ void MainWindow::on_lineEditSpeed_returnPressed()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (waitingForCamera) {
+        event->ignore();
+        return;
+    }
     writeSettings();
 
     for (QTimer *timer : {glowTimer, angleTimer, displayTimer}) {
@@ -257,15 +314,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
             timer->stop();
     }
 
-    // Wait for the loop to leave the library before the camera is closed.
-    if (captureThread && captureThread->isRunning()) {
-        captureThread->stopCapture();
-        captureThread->wait();
-    }
-
-    if (cameraState.cameraConnected && cameraState.cameraHandle != 0) {
-        StopTAVRINLive(cameraState.cameraHandle);
-        if (CloseTAVRIN(cameraState.cameraHandle) == 0)
+    // Wait for the loop to leave the library before the camera is closed; a
+    // camera that never answers is left as it is, and the program ends anyway.
+    if (!stopCaptureWithin()) {
+        qCritical("Camera: a frame call does not return; closing without the camera");
+        captureAbandonedFlag = true;
+    } else if (cameraState.cameraConnected && cameraState.cameraHandle != 0) {
+        tavrinLib.StopTAVRINLive(cameraState.cameraHandle);
+        if (tavrinLib.CloseTAVRIN(cameraState.cameraHandle) == 0)
             cameraState.cameraConnected = false;
     }
 

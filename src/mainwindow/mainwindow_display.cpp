@@ -40,6 +40,7 @@ void MainWindow::showImages()
     if (captureThread->takeFrame(&frame)) {
         const int width = int(cameraState.frameWidth * zoomFactor);
         const int height = int(cameraState.frameHeight * zoomFactor);
+        lastFrame = frame;
         shownFrame = frame.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         const QPixmap pixmap = QPixmap::fromImage(shownFrame);
         ui->label_showImg->setPixmap(pixmap);

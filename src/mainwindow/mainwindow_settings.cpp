@@ -5,7 +5,10 @@
 // write there, so the file then goes to the user's configuration folder, and
 // reading takes whichever of the two was written last. QSettings writes through
 // a temporary file and a rename (atomic sync is on by default), so a failed or
-// interrupted write never leaves half a file behind.
+// interrupted write never leaves half a file behind. The file beside the
+// executable is used only when it is ours: a regular file of our name and owner,
+// or a link to one; anything else there (a device, a folder, a link to some
+// other file) is left alone and the configuration folder is used.
 #include "mainwindow/mainwindow.h"
 
 #include "capture/liveviewstate.h"
@@ -14,12 +17,17 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <cmath>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 QString MainWindow::settingsDirOverride;
 
@@ -56,10 +64,50 @@ bool isUsableZoom(float zoom)
     return std::isfinite(zoom) && zoom > 0.0f && zoom <= 2.0f;
 }
 
+// The file the settings at path may be read from and written to: path itself
+// while nothing is there, else the regular file it is or links to when that is
+// ours. Empty, with the reason in why, when it is not.
+QString ownSettingsFile(const QString &path, QString *why)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    const QFileInfo resolved(target);
+    if (target.isEmpty())
+        *why = QStringLiteral("a link to nothing");
+    else if (!resolved.isFile())
+        *why = QStringLiteral("not a regular file");
+    else if (resolved.fileName() != QLatin1String(kFileName))
+        *why = QStringLiteral("a link to another file, %1").arg(target);
+#ifdef Q_OS_UNIX
+    else if (resolved.ownerId() != uint(getuid()))
+        *why = QStringLiteral("owned by another user");
+#endif
+    else
+        return target;
+    return QString();
+}
+
+// Every line a group, a key with its value, or a comment: no free text left.
+bool isCleanIni(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (!line.isEmpty() && !line.startsWith('[') && !line.startsWith(';') && !line.contains('='))
+            return false;
+    }
+    return true;
+}
+
 // The file with the latest write wins; the other one is stale.
 QString fileToRead()
 {
-    const QFileInfo primary(MainWindow::settingsFilePath());
+    QString why;
+    const QFileInfo primary(ownSettingsFile(MainWindow::settingsFilePath(), &why));
     const QFileInfo fallback(MainWindow::fallbackSettingsFilePath());
     const bool hasPrimary = primary.isFile();
     const bool hasFallback = fallback.isFile();
@@ -108,14 +156,21 @@ void writeAll(QSettings &settings, const MainWindow &w)
     settings.endGroup();
 }
 
-// Writes every key to path; false when the file could not be stored.
-bool writeTo(const QString &path, const MainWindow &w)
+enum class Written { Yes, OverDamagedFile, No };
+
+// Writes every key to path. A file with free text in it reads with a format
+// error that also hides whether the write worked: the new file tells.
+Written writeTo(const QString &path, const MainWindow &w)
 {
     QSettings settings(path, QSettings::IniFormat);
     settings.setAtomicSyncRequired(true);
     writeAll(settings, w);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return Written::Yes;
+    if (settings.status() == QSettings::FormatError && isCleanIni(path))
+        return Written::OverDamagedFile;
+    return Written::No;
 }
 
 } // namespace
@@ -183,14 +238,23 @@ bool MainWindow::readSettings()
 void MainWindow::writeSettings()
 {
     const QString primary = settingsFilePath();
-    if (writeTo(primary, *this))
-        return;
+    QString why;
+    const QString target = ownSettingsFile(primary, &why);
+    if (!target.isEmpty()) {
+        const Written written = writeTo(target, *this);
+        if (written == Written::OverDamagedFile)
+            qCritical("Settings: %s had unreadable lines; written anew", qUtf8Printable(target));
+        if (written != Written::No)
+            return;
+        why = QStringLiteral("not writable");
+    }
 
     const QString fallback = fallbackSettingsFilePath();
     QDir().mkpath(QFileInfo(fallback).absolutePath());
-    if (writeTo(fallback, *this))
-        qCritical("Settings: cannot write %s, saved to %s", qUtf8Printable(primary), qUtf8Printable(fallback));
-    else
-        qCritical("Settings: cannot write %s nor %s, settings not saved", qUtf8Printable(primary),
+    if (writeTo(fallback, *this) != Written::No)
+        qCritical("Settings: %s is %s; saved to %s", qUtf8Printable(primary), qUtf8Printable(why),
                   qUtf8Printable(fallback));
+    else
+        qCritical("Settings: %s is %s, and %s cannot be written either; settings not saved",
+                  qUtf8Printable(primary), qUtf8Printable(why), qUtf8Printable(fallback));
 }
