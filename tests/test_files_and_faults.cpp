@@ -1,51 +1,33 @@
-// Nothing lost, nothing hung: Save As on a full disk, the settings file beside
-// odd files, a camera library that is missing or lacks a function, wild camera
-// values, frames of the wrong size, a frame call that never returns, and number
-// fields typed in another locale's form. The camera is a stub library.
+// Nothing lost, nothing hung: full disks, odd settings files, broken or stuck cameras, locales.
 #include "camera/camerastate.h"
 #include "camera/tavrinlibrary.h"
-#include "capture/liveviewstate.h"
 #include "dialogs/astrorefractiondialog.h"
 #include "mainwindow/mainwindow.h"
 #include "testsupport.h"
 
-#include <QAction>
-#include <QDoubleSpinBox>
-#include <QImageReader>
-#include <QLibrary>
-#include <QLineEdit>
-#include <QStatusBar>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
-#include <limits>
-#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
 const QString kStub = QStringLiteral(STUB_DIR "/libtavrinstub.so");
-template <typename Fn> Fn stub(const char *name) { return reinterpret_cast<Fn>(QLibrary(kStub).resolve(name)); }
-QByteArray readAll(const QString &path)
+template <typename R = void, typename... A> R stub(const char *name, A... args)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return reinterpret_cast<R (*)(A...)>(QLibrary(kStub).resolve(name))(args...);
 }
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
-}
+QByteArray readAll(const QString &path) { QFile f(path); return f.open(QFile::ReadOnly) ? f.readAll() : ""; }
+bool writeFile(const QString &path, const QByteArray &data) { QFile f(path); return f.open(QFile::WriteOnly) && f.write(data) == data.size(); }
 } // namespace
-
-using Picture = MainWindow::SavedPicture;
 
 class TestFilesAndFaults : public QObject
 {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<MainWindow> window;
-    QAction *connectAction() { return window->findChild<QAction *>("actionConnect"); }
+    std::unique_ptr<MainWindow> w;
+    void connectOrDisconnect() { w->findChild<QAction *>("actionConnect")->trigger(); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -55,222 +37,133 @@ private slots:
         MainWindow::settingsDirOverride = dir->path();
         QFile::remove(MainWindow::fallbackSettingsFilePath());
         cameraState.reset();
-        liveViewState.reset();
         QVERIFY(tavrinLib.load(kStub));
-        stub<void (*)(int)>("stubSetFrameMode")(0);
-        stub<void (*)(double)>("stubSetParam")(50);
+        w.reset(new MainWindow);
     }
-    void cleanup() { window.reset(); }
 
-    void saveAs_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<int>("picture");
-        QTest::addColumn<int>("limitKb"); // the disk is full past this
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QSize>("size"); // empty: the old file stays
-        QTest::newRow("png, disk full") << "a.png" << "" << int(Picture::Shown) << 64 << "a.png" << QSize();
-        QTest::newRow("bmp, disk full") << "a.bmp" << "" << int(Picture::Shown) << 64 << "a.bmp" << QSize();
-        QTest::newRow("no suffix") << "a" << "P (*.jpg)" << int(Picture::Shown) << 0 << "a.jpg" << QSize(640, 480);
-        QTest::newRow("frame, marks") << "b" << "F (*.png)" << int(Picture::FrameWithMarks) << 0 << "b.png"
-                                      << QSize(1280, 960);
-        QTest::newRow("frame, bare") << "c.bmp" << "F (*.png)" << int(Picture::FrameWithoutMarks) << 0 << "c.bmp"
-                                     << QSize(1280, 960);
-    }
     void saveAs()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, filter);
-        QFETCH(int, picture);
-        QFETCH(int, limitKb);
-        QFETCH(QString, saved);
-        QFETCH(QSize, size);
-        window.reset(new MainWindow);
-        window->lastFrame = QImage(1280, 960, QImage::Format_RGB888);
-        window->shownFrame = QImage(640, 480, QImage::Format_RGB32);
-        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(window->shownFrame.bits()), 640 * 480);
-        const QString target = dir->filePath(saved);
-        writeFile(target, "old picture");
-        BoxAnswerer answerer;
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit full = old;
-        if (limitKb) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            full.rlim_cur = rlim_t(limitKb) * 1024;
-        }
-        setrlimit(RLIMIT_FSIZE, &full);
-        const bool ok = window->savePicture(Picture(picture), dir->filePath(name), filter);
-        setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(ok, size.isValid());
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{saved}); // no partial file
-        if (ok) {
-            QCOMPARE(QImageReader(target).size(), size);
-        } else {
-            QCOMPARE(readAll(target), QByteArray("old picture"));
-            QCOMPARE(answerer.titles(), QStringList{"Warn"});
+        const struct { const char *name; int picture; const char *saved; QSize size; } rows[] = {
+            {"a.png", 0, "a.png", QSize()}, // no size: the disk is full, the old file must stay
+            {"a.bmp", 0, "a.bmp", QSize()},
+            {"a", 0, "a.jpg", QSize(640, 480)}, // the chosen type's suffix added
+            {"c.bmp", 2, "c.bmp", QSize(1280, 960)}, // the whole camera frame
+        };
+        w->shownFrame = QImage(640, 480, QImage::Format_RGB32);
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(w->shownFrame.bits()), 640 * 480);
+        std::signal(SIGXFSZ, SIG_IGN);
+        for (const auto &row : rows) {
+            QTemporaryDir folder;
+            const QString saved = folder.filePath(row.saved);
+            QVERIFY(writeFile(saved, "old picture"));
+            BoxAnswerer answerer;
+            rlimit old{}, full{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            full = {row.size.isValid() ? old.rlim_cur : 64 * 1024, old.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &full);
+            const bool ok = w->savePicture(MainWindow::SavedPicture(row.picture), folder.filePath(row.name), "T (*.jpg)");
+            setrlimit(RLIMIT_FSIZE, &old);
+            QVERIFY2(ok == row.size.isValid() && QImageReader(saved).size() == row.size, row.name);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{row.saved}); // no partial file
+            QCOMPARE(readAll(saved) == "old picture" && answerer.titles() == QStringList{"Warn"}, !ok);
         }
     }
 
-    void settingsOnlyToOwnFile_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("logged"); // empty: the file beside the program takes them, silently
-        QTest::newRow("link to a fifo") << "fifo" << "not a regular file";
-        QTest::newRow("link to another file") << "notes.txt" << "a link to another file";
-        QTest::newRow("folder") << "folder" << "not a regular file";
-        QTest::newRow("link to our own file") << "Orvanta.ini" << "";
-        QTest::newRow("damaged file") << "damaged" << "had unreadable lines; written anew";
-    }
     void settingsOnlyToOwnFile()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, logged);
-        const QString primary = dir->filePath("Orvanta.ini");
-        QTemporaryDir elsewhere;
-        const QString other = elsewhere.filePath(kind);
-        if (kind == "fifo")
-            QCOMPARE(mkfifo(qPrintable(other), 0600), 0);
-        else
-            writeFile(other, kind == "Orvanta.ini" ? "[REGION]\nregion=North\n" : "free text\nkey=1\n");
-        if (kind == "folder")
-            QVERIFY(QDir().mkdir(primary));
-        else if (kind == "damaged")
-            writeFile(primary, "free text\n[REGION]\nregion=North\n");
-        else
-            QVERIFY(QFile::link(other, primary));
-        window.reset(new MainWindow);
-        window->region = "South";
-        CriticalCatcher critical;
-        window->writeSettings();
-        const bool beside = kind == "Orvanta.ini" || kind == "damaged";
-        QCOMPARE(readAll(beside ? QFileInfo(primary).canonicalFilePath() : MainWindow::fallbackSettingsFilePath())
-                     .contains("region=South"),
-                 true);
-        QCOMPARE(QFile::exists(MainWindow::fallbackSettingsFilePath()), !beside);
-        if (kind == "notes.txt")
-            QCOMPARE(readAll(other), QByteArray("free text\nkey=1\n"));
-        if (kind == "fifo")
-            QVERIFY(!QFileInfo(other).isFile());
-        QCOMPARE(critical.messages.size(), logged.isEmpty() ? 0 : 1);
-        if (!logged.isEmpty())
-            QVERIFY2(critical.messages[0].contains(logged), qPrintable(critical.messages[0]));
+        // What the settings path is and what the log must say (nothing: written there, silently).
+        const std::pair<QString, QString> rows[] = {{"fifo", "not a regular file"},
+            {"notes.txt", "a link to another file"}, {"Orvanta.ini", ""}, {"damaged", "had unreadable lines"}};
+        for (const auto &[kind, logged] : rows) {
+            QTemporaryDir here, elsewhere;
+            MainWindow::settingsDirOverride = here.path();
+            QFile::remove(MainWindow::fallbackSettingsFilePath());
+            const QString primary = here.filePath("Orvanta.ini"), other = elsewhere.filePath(kind);
+            const QByteArray notes = kind == "Orvanta.ini" ? "[REGION]\nregion=North\n" : "free text\nkey=1\n";
+            QVERIFY(kind == "fifo" ? mkfifo(qPrintable(other), 0600) == 0 : writeFile(other, notes));
+            QVERIFY(kind == "damaged" ? writeFile(primary, "junk\n" + notes) : QFile::link(other, primary));
+            w->region = "South";
+            CriticalCatcher critical;
+            w->writeSettings();
+            const bool beside = logged.isEmpty() || kind == "damaged";
+            const QString fallback = MainWindow::fallbackSettingsFilePath();
+            QVERIFY(readAll(beside ? QFileInfo(primary).canonicalFilePath() : fallback).contains("region=South"));
+            QCOMPARE(QFile::exists(fallback), !beside);
+            QVERIFY(kind == "fifo" ? !QFileInfo(other).isFile() : beside || readAll(other) == notes);
+            QCOMPARE(critical.messages.size(), logged.isEmpty() ? 0 : 1);
+            QVERIFY2(critical.messages.join('\n').contains(logged), qPrintable(kind));
+        }
     }
 
-    void cameraLibraryUnusable_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("no library") << "/nonexistent/libtavrin.so" << "/nonexistent/libtavrin.so";
-        QTest::newRow("no StopTAVRINLive") << STUB_DIR "/libtavrinstub_nostop.so" << "StopTAVRINLive";
-    }
     void cameraLibraryUnusable()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, named);
-        QVERIFY(!tavrinLib.load(path));
-        CriticalCatcher critical;
-        BoxAnswerer answerer;
-        window.reset(new MainWindow);
-        QTRY_COMPARE(answerer.boxes.size(), 1);
-        QVERIFY2(answerer.boxes[0].text.contains(named), qPrintable(answerer.boxes[0].text));
-        QVERIFY(critical.messages.join('\n').contains(named));
-        connectAction()->trigger(); // says it again instead of calling into nothing
-        QCOMPARE(answerer.boxes.size(), 2);
-        QVERIFY(!cameraState.cameraConnected);
-        window->region = "South";
-        QVERIFY(window->close());
-        QVERIFY(readAll(dir->filePath("Orvanta.ini")).contains("region=South"));
+        for (const QString &named : {QString("/nonexistent/libtavrin.so"), QString("StopTAVRINLive")}) {
+            QVERIFY(!tavrinLib.load(named.startsWith('/') ? named : STUB_DIR "/libtavrinstub_nostop.so"));
+            CriticalCatcher critical;
+            BoxAnswerer answerer;
+            w.reset(new MainWindow);
+            connectOrDisconnect(); // says it again instead of calling into nothing
+            QTRY_COMPARE(answerer.texts().filter(named).size(), 2);
+            QVERIFY(critical.messages.join('\n').contains(named));
+            QVERIFY(w->close());
+            QVERIFY(readAll(dir->filePath("Orvanta.ini")).contains("region=North")); // and Exit still saves
+        }
     }
 
-    void wildCameraValues_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("exposure");
-        QTest::addColumn<QString>("gain");
-        QTest::addColumn<int>("logged");
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "1" << "1" << 2;
-        QTest::newRow("1e300") << 1e300 << "500" << "100" << 2;
-        QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << "1" << "1" << 2;
-        QTest::newRow("2.5e6, shown as it is") << 2.5e6 << "2500" << "2500000" << 0;
-    }
     void wildCameraValues()
     {
-        QFETCH(double, value);
-        QFETCH(QString, exposure);
-        QFETCH(QString, gain);
-        QFETCH(int, logged);
-        stub<void (*)(double)>("stubSetParam")(value);
-        window.reset(new MainWindow);
-        CriticalCatcher critical;
-        connectAction()->trigger();
-        QVERIFY(cameraState.cameraConnected);
-        QCOMPARE(window->findChild<QLineEdit *>("lineEditExpose")->text(), exposure);
-        QCOMPARE(window->findChild<QLineEdit *>("lineEditGain")->text(), gain);
-        QCOMPARE(critical.messages.filter("GetTAVRINParam").size(), logged);
+        const struct { double value; const char *shown; int logged; } rows[] = {
+            {qQNaN(), "1 1", 2}, {1e300, "500 100", 2}, {-qInf(), "1 1", 2}, {2.5e6, "2500 2500000", 0}};
+        for (const auto &row : rows) {
+            stub("stubSetParam", row.value);
+            CriticalCatcher critical;
+            connectOrDisconnect();
+            QCOMPARE(w->findChild<QLineEdit *>("lineEditExpose")->text() + ' '
+                         + w->findChild<QLineEdit *>("lineEditGain")->text(), QString(row.shown));
+            QCOMPARE(critical.messages.filter("GetTAVRINParam").size(), row.logged);
+            connectOrDisconnect();
+        }
     }
 
-    void wrongSizeFramesDoNotSpin()
-    {
-        window.reset(new MainWindow);
-        connectAction()->trigger();
-        stub<void (*)(int)>("stubSetFrameMode")(2);
-        const auto calls = stub<long long (*)()>("stubFrameCalls");
-        const long long before = calls();
-        QTest::qWait(300);
-        QVERIFY2(calls() - before < 60, qPrintable(QString::number(calls() - before))); // about 30
-    }
-
-    void numberFieldsReadTheTypedForm_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("de, point") << "de_DE" << "12.75";
-        QTest::newRow("de, comma") << "de_DE" << "12,75";
-        QTest::newRow("en, comma") << "en_US" << "12,75";
-        QTest::newRow("en, point") << "en_US" << "12.75";
-    }
     void numberFieldsReadTheTypedForm()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, typed);
-        const QLocale before;
-        QLocale::setDefault(QLocale(locale));
-        AstroRefractionDialog dialog;
-        auto *temperature = dialog.findChild<QDoubleSpinBox *>("doubleSpinBox_temperature");
-        temperature->selectAll();
-        QTest::keyClicks(temperature, typed);
-        QTest::keyClick(temperature, Qt::Key_Enter);
-        QLocale::setDefault(before);
-        QCOMPARE(temperature->value(), 12.75);
+        for (const auto &row : {std::pair{"de_DE", "12.75"}, {"de_DE", "12,75"}, {"en_US", "12,75"}}) {
+            const QLocale before;
+            QLocale::setDefault(QLocale(row.first));
+            AstroRefractionDialog dialog;
+            QLocale::setDefault(before);
+            auto *temperature = dialog.findChild<QDoubleSpinBox *>("doubleSpinBox_temperature");
+            temperature->selectAll();
+            QTest::keyClicks(temperature, row.second);
+            QVERIFY2(temperature->value() == 12.75, row.first); // not 127
+        }
     }
 
     // Last: the thread it leaves in the stub is let go only at the end.
-    void hungFrameCallNeitherFreezesNorLoses()
+    void stuckCameraNeitherFreezesNorLoses()
     {
         MainWindow::cameraWaitMs = 400;
-        window.reset(new MainWindow);
-        connectAction()->trigger();
-        stub<void (*)(int)>("stubSetFrameMode")(1);
-        QTest::qWait(60);
+        connectOrDisconnect();
+        stub("stubSetFrameMode", 2); // wrong-size frames at once: no busy loop for them either
+        long long before = stub<long long>("stubFrameCalls");
+        QTest::qWait(200);
+        QVERIFY2(stub<long long>("stubFrameCalls") - before < 40, "about 20 calls in 200 ms");
+        stub("stubSetFrameMode", 1);
+        before = stub<long long>("stubFrameCalls");
+        QTRY_VERIFY(stub<long long>("stubFrameCalls") > before); // in a call that will not return
         QString meanwhile;
-        QTimer::singleShot(150, [&] { meanwhile = window->statusBar()->currentMessage(); });
+        QTimer::singleShot(150, [&] { meanwhile = w->statusBar()->currentMessage(); });
         QElapsedTimer clock;
         clock.start();
-        connectAction()->trigger(); // Disconnect
-        QVERIFY(clock.elapsed() < 2000);
+        connectOrDisconnect();
         QCOMPARE(meanwhile, QString("Waiting for the camera..."));
-        QVERIFY(cameraState.cameraConnected); // busy, not closed under the call
-        QVERIFY(window->statusBar()->currentMessage().contains("busy"));
-        window->region = "South";
-        clock.restart();
-        QVERIFY(window->close());
-        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(w->statusBar()->currentMessage().contains("busy")); // not closed under the call
+        w->region = "South";
+        QVERIFY(w->close());
+        QVERIFY(clock.elapsed() < 4000);
         QVERIFY(readAll(dir->filePath("Orvanta.ini")).contains("region=South"));
-        QVERIFY(MainWindow::captureAbandoned());
-        window.reset();
-        stub<void (*)(int)>("stubSetFrameMode")(0);
+        w.reset(); // does not wait for the thread either
+        stub("stubSetFrameMode", 0);
         QTest::qWait(100);
     }
 };

@@ -1,6 +1,6 @@
 // Star template data: year rows, the data files, the debug lines and the template poles.
 #include "camera/debugprintf.h"
-#include "camera/tavrinapi.h"
+#include "camera/tavrinlibrary.h"
 #include "starmath/startemplate.h"
 
 #include "testsupport.h"
@@ -35,6 +35,7 @@ class TestStarTemplate : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(tavrinLib.ensureLoaded()); tavrinLib.OutputTAVRINDebug = OutputTAVRINDebug; }
     void yearRow_data();
     void yearRow();
 

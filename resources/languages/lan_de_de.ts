@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>Aktuelle Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>Das Bild wie angezeigt</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>Das Kamerabild mit Markierungen</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>Das Kamerabild ohne Markierungen</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>Die Kamera kann nicht benutzt werden: %1.
+Orvanta läuft ohne Kamera weiter.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>Warte auf die Kamera...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>Die Kamera antwortet nicht und bleibt belegt; später erneut Trennen versuchen.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>Posición actual: Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>La imagen tal como se muestra</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>La imagen de la cámara con marcas</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>La imagen de la cámara sin marcas</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>No se puede usar la cámara: %1.
+Orvanta sigue funcionando sin cámara.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>Esperando a la cámara...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>La cámara no responde y sigue ocupada; vuelva a intentar Desconectar más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>Position actuelle : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>L'image telle qu'affichée</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>L'image de la caméra avec les repères</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>L'image de la caméra sans les repères</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>La caméra ne peut pas être utilisée : %1.
+Orvanta continue sans caméra.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>En attente de la caméra...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>La caméra ne répond pas et reste occupée ; réessayez Déconnecter plus tard.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>Posizione attuale: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>L'immagine come mostrata</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>L'immagine della camera con i segni</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>L'immagine della camera senza i segni</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>La camera non può essere usata: %1.
+Orvanta continua senza camera.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>In attesa della camera...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>La camera non risponde e resta occupata; riprovare Disconnetti più tardi.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

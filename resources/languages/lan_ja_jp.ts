@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>現在位置：σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>表示されている画像</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>マーク付きのカメラ画像全体</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>マークなしのカメラ画像全体</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>カメラを使用できません: %1。
+Orvanta はカメラなしで動作を続けます。</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>カメラを待っています...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>カメラが応答せず、使用中のままです。後でもう一度切断してください。</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

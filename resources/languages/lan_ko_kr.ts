@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>현재 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>화면에 보이는 그림</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>표시가 있는 카메라 전체 화면</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>표시가 없는 카메라 전체 화면</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>카메라를 사용할 수 없습니다: %1.
+Orvanta는 카메라 없이 계속 실행됩니다.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>카메라를 기다리는 중...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>카메라가 응답하지 않아 사용 중 상태로 남습니다. 나중에 다시 연결 해제를 시도하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>Posição atual: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>A imagem tal como é mostrada</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>A imagem da câmara com marcas</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>A imagem da câmara sem marcas</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>A câmara não pode ser usada: %1.
+O Orvanta continua sem câmara.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>À espera da câmara...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>A câmara não responde e continua ocupada; tente Desligar mais tarde.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

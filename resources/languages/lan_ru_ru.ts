@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>Текущее положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>Изображение как на экране</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>Кадр камеры с метками</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>Кадр камеры без меток</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>Камеру нельзя использовать: %1.
+Orvanta продолжает работу без камеры.</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>Ожидание камеры...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>Камера не отвечает и остаётся занятой; попробуйте «Отключить» позже.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -521,6 +521,32 @@
         <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
         <translation>当前位置：双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
     </message>
+    <message>
+        <source>The picture as shown</source>
+        <translation>屏幕上显示的图像</translation>
+    </message>
+    <message>
+        <source>The camera frame with marks</source>
+        <translation>带标记的相机完整画面</translation>
+    </message>
+    <message>
+        <source>The camera frame without marks</source>
+        <translation>不带标记的相机完整画面</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1.
+Orvanta runs on without a camera.</source>
+        <translation>无法使用相机：%1。
+Orvanta 将在没有相机的情况下继续运行。</translation>
+    </message>
+    <message>
+        <source>Waiting for the camera...</source>
+        <translation>正在等待相机...</translation>
+    </message>
+    <message>
+        <source>The camera does not answer and stays busy; try Disconnect again later.</source>
+        <translation>相机没有响应，仍处于占用状态；请稍后再次尝试断开。</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -13,6 +13,6 @@ void debugPrintf(const char *format, ...)
     // vsnprintf cuts at 4095 characters and always terminates.
     std::vsnprintf(buffer, sizeof(buffer), format, args);
     va_end(args);
-    if (tavrinLib.OutputTAVRINDebug)
+    if (tavrinLib.ensureLoaded())
         tavrinLib.OutputTAVRINDebug(buffer);
 }

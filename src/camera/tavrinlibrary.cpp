@@ -1,6 +1,7 @@
 #include "camera/tavrinlibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -39,12 +40,18 @@ QStringList TavrinLibrary::candidates()
 
 bool TavrinLibrary::load()
 {
+    QStringList folders;
     for (const QString &path : candidates()) {
         if (QFileInfo(path).isFile())
             return load(path);
+        folders << QDir::cleanPath(QFileInfo(path).path());
     }
     // Last, the system's search path (an installed library).
-    return load(QStringLiteral("tavrin"));
+    if (load(QStringLiteral("tavrin")))
+        return true;
+    error = QStringLiteral("the camera library %1 is neither in %2 nor on the system's library path")
+                .arg(QLatin1String(kFileName), folders.join(QStringLiteral(", ")));
+    return false;
 }
 
 bool TavrinLibrary::load(const QString &path)

@@ -4,6 +4,7 @@
 //
 //  1. load() tries the library beside the executable, in the install tree and in
 //     the build tree, then the system's search path; load(path) takes one file.
+//     ensureLoaded() loads on first use only.
 //  2. isLoaded() is true only when every one of the 17 functions was found; then
 //     the pointers below are all set. Otherwise errorText() says what is missing
 //     and every pointer is null.
@@ -21,9 +22,10 @@ struct TavrinLibrary
 {
     bool load();
     bool load(const QString &path);
+    // load() unless a load was already tried; true when loaded.
+    bool ensureLoaded() { return tried ? loaded : load(); }
     void unload();
     bool isLoaded() const { return loaded; }
-    bool wasTried() const { return tried; }
     QString errorText() const { return error; }
     // Where load() looks, first match wins.
     static QStringList candidates();

@@ -28,7 +28,11 @@ CaptureThread::CaptureThread(QObject *parent)
 CaptureThread::CaptureThread(CameraState &camera, LiveViewState &view, QObject *parent)
     : QThread(parent), camera(camera), view(view)
 {
-    source.beginLive = [](TAVRIN_HANDLE h) { return tavrinLib.BeginTAVRINLive(h); };
+    // Without the library live mode cannot begin, and the loop ends at once.
+    tavrinLib.ensureLoaded();
+    source.beginLive = [](TAVRIN_HANDLE h) {
+        return tavrinLib.BeginTAVRINLive ? tavrinLib.BeginTAVRINLive(h) : -1;
+    };
     source.getLiveFrame = [](TAVRIN_HANDLE h, std::uint32_t *w, std::uint32_t *ht,
                              std::uint32_t *bpp, std::uint32_t *ch, unsigned char *buf) {
         return tavrinLib.GetTAVRINLiveFrame(h, w, ht, bpp, ch, buf);

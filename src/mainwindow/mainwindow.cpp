@@ -278,9 +278,7 @@ MainWindow::MainWindow(QWidget *parent)
     mediaPlayer->setPlaylist(playlist);
     mediaPlayer->setVolume(0);
 
-    if (!tavrinLib.wasTried())
-        tavrinLib.load();
-    if (!tavrinLib.isLoaded()) {
+    if (!tavrinLib.ensureLoaded()) {
         // Everything but Connect works without it; say so once the window is up.
         qCritical("Camera: %s", qUtf8Printable(tavrinLib.errorText()));
         cameraState.cameraLibraryReady = false;
@@ -408,9 +406,7 @@ bool MainWindow::savePicture(SavedPicture picture, const QString &fileName, cons
     // Written beside the target and renamed over it only when complete.
     QSaveFile file(path);
     QString reason;
-    if (image.isNull()) {
-        reason = tr("There is no picture yet.");
-    } else if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
     } else {
         QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
