@@ -386,6 +386,50 @@
         <translation>Die Achsenmitte kann nicht bestimmt werden, bitte klicken Sie auf „Reset“, um sie neu zu suchen.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>Referenzsterne verloren</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>Stern wird gemessen...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>Hier stand der Stern schon bei der letzten Auswahl. Drehen Sie die RA-Achse zwischen den Auswahlen um mindestens etwa 20 Grad und doppelklicken Sie dann erneut auf den Stern.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>Die Auswahlen liegen zu nah beieinander, um die Achsmitte zu finden. Klicken Sie auf &apos;Reset&apos; und drehen Sie die RA-Achse zwischen den Auswahlen um mindestens etwa 20 Grad.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>Diese Auswahlen liegen nicht auf einem Kreis um die RA-Achse. Klicken Sie auf &apos;Reset&apos; und doppelklicken Sie jedes Mal denselben Stern.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>Die Auswahlen umfassen %1 Grad in RA; die Mitte ist auf %2 px (%3&quot;) genau.</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>Das ist zu ungenau: Klicken Sie auf &apos;Reset&apos; und drehen Sie die RA-Achse zwischen den Auswahlen weiter.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>Ein Referenzstern stünde zu nah am Bildrand, um verfolgt zu werden: Die Achsmitte liegt zu nah am Rand. Drehen Sie die Kamera auf der Montierung so, dass die Achsmitte näher an der Bildmitte liegt, und bestimmen Sie sie dann neu.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>Gespeichert: %1 am %2.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>Gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>Die Referenzsterne wurden nicht dort gefunden, wo die Vorlage sie zeigt. Doppelklicken Sie auf den Polstern und passen Sie die Vorlage erneut an.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>Frage</translation>
     </message>

@@ -386,6 +386,50 @@
         <translation>No se puede obtener el centro del eje; pulse «Repetir» para volver a buscarlo.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>estrellas de referencia perdidas</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>Midiendo la estrella...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>Aquí estaba la estrella en la selección anterior. Gire el eje AR al menos unos 20 grados entre selecciones y luego haga doble clic de nuevo en la estrella.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>Las selecciones están demasiado juntas para hallar el centro del eje. Pulse &apos;Repetir&apos; y gire el eje AR al menos unos 20 grados entre selecciones.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>Estas selecciones no están sobre un círculo alrededor del eje AR. Pulse &apos;Repetir&apos; y haga doble clic cada vez en la misma estrella.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>Las selecciones abarcan %1 grados de AR; el centro tiene una precisión de %2 px (%3&quot;).</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>Es demasiado incierto: pulse &apos;Repetir&apos; y gire más el eje AR entre selecciones.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>Una estrella de referencia quedaría demasiado cerca del borde de la imagen para seguirla: el centro del eje está demasiado cerca del borde. Gire la cámara en la montura para que el centro del eje quede más cerca del centro de la imagen y vuelva a hallarlo.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>Guardado: %1 el %2.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>Guardado: %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>No se encontraron las estrellas de referencia donde las sitúa la plantilla. Haga doble clic en la estrella polar y vuelva a ajustar la plantilla.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>

@@ -386,6 +386,50 @@
         <translation>Impossible de déterminer le centre de l&apos;axe, cliquez sur « Refaire » pour le rechercher à nouveau.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>étoiles de référence perdues</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>Mesure de l&apos;étoile...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>L&apos;étoile était déjà ici lors de la sélection précédente. Tournez l&apos;axe AD d&apos;au moins 20 degrés environ entre les sélections, puis double-cliquez à nouveau sur l&apos;étoile.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>Les sélections sont trop proches pour trouver le centre de l&apos;axe. Cliquez sur &apos;Refaire&apos; et tournez l&apos;axe AD d&apos;au moins 20 degrés environ entre les sélections.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>Ces sélections ne sont pas sur un cercle autour de l&apos;axe AD. Cliquez sur &apos;Refaire&apos; et double-cliquez chaque fois sur la même étoile.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>Les sélections couvrent %1 degrés d&apos;AD ; le centre est précis à %2 px (%3&quot;).</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>C&apos;est trop incertain : cliquez sur &apos;Refaire&apos; et tournez davantage l&apos;axe AD entre les sélections.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>Une étoile de référence serait trop près du bord de l&apos;image pour être suivie : le centre de l&apos;axe est trop près du bord. Tournez la caméra sur la monture pour que le centre de l&apos;axe soit plus près du milieu de l&apos;image, puis retrouvez-le.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>Enregistré : %1 le %2.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>Enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>Les étoiles de référence n&apos;ont pas été trouvées là où le modèle les place. Double-cliquez sur l&apos;étoile polaire et ajustez à nouveau le modèle.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>Question</translation>
     </message>

@@ -386,6 +386,50 @@
         <translation>Impossibile determinare il centro dell&apos;asse, fai clic su «Ripeti» per cercarlo di nuovo.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>stelle di riferimento perse</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>Misurazione della stella...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>Qui si trovava la stella alla selezione precedente. Ruotate l&apos;asse AR di almeno circa 20 gradi tra una selezione e l&apos;altra, poi fate di nuovo doppio clic sulla stella.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>Le selezioni sono troppo vicine per trovare il centro dell&apos;asse. Fate clic su &apos;Ripeti&apos; e ruotate l&apos;asse AR di almeno circa 20 gradi tra le selezioni.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>Queste selezioni non giacciono su un cerchio attorno all&apos;asse AR. Fate clic su &apos;Ripeti&apos; e fate doppio clic ogni volta sulla stessa stella.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>Le selezioni coprono %1 gradi di AR; il centro è preciso a %2 px (%3&quot;).</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>È troppo incerto: fate clic su &apos;Ripeti&apos; e ruotate di più l&apos;asse AR tra le selezioni.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>Una stella di riferimento sarebbe troppo vicina al bordo dell&apos;immagine per essere seguita: il centro dell&apos;asse è troppo vicino al bordo. Ruotate la camera sulla montatura in modo che il centro dell&apos;asse sia più vicino al centro dell&apos;immagine, poi trovatelo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>Registrato: %1 il %2.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>Registrato: %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>Le stelle di riferimento non sono state trovate dove le pone il modello. Fate doppio clic sulla stella polare e allineate di nuovo il modello.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>Domanda</translation>
     </message>

@@ -386,6 +386,50 @@
         <translation>軸の中心を求められません。「リセット」をクリックしてやり直してください。</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>基準星を見失いました</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>星を測定中...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>前回選択したときと同じ位置です。選択の間に赤経軸を少なくとも約20度回転させてから、もう一度星をダブルクリックしてください。</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>選択した位置が近すぎて軸の中心を求められません。「リセット」をクリックし、選択の間に赤経軸を少なくとも約20度回転させてください。</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>選択した位置が赤経軸を中心とする円の上にありません。「リセット」をクリックし、毎回同じ星をダブルクリックしてください。</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>選択の範囲は赤経 %1 度、中心の精度は %2 px (%3&quot;) です。</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>精度が不十分です。「リセット」をクリックし、選択の間に赤経軸をもっと大きく回転させてください。</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>基準星が画像の端に近すぎて追跡できません。軸の中心が端に近すぎます。軸の中心が画像の中央寄りになるよう架台上のカメラを回してから、もう一度求めてください。</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>記録: %1 (%2)。</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>記録: %1。</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>テンプレートが示す位置に基準星が見つかりませんでした。極星をダブルクリックして、もう一度テンプレートを合わせてください。</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>確認</translation>
     </message>

@@ -386,6 +386,50 @@
         <translation>축 중심을 구할 수 없습니다. &apos;재설정&apos;을 눌러 다시 찾으세요.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>기준 별을 놓쳤습니다</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>별을 측정하는 중...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>지난번 선택 때와 같은 위치입니다. 선택 사이에 적경축을 최소 약 20도 돌린 다음 별을 다시 더블 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>선택한 위치가 너무 가까워 축 중심을 구할 수 없습니다. &apos;재설정&apos;을 클릭하고 선택 사이에 적경축을 최소 약 20도 돌리세요.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>선택한 위치가 적경축을 중심으로 한 원 위에 있지 않습니다. &apos;재설정&apos;을 클릭하고 매번 같은 별을 더블 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>선택 범위는 적경 %1도이며 중심 정확도는 %2 px (%3&quot;)입니다.</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>너무 불확실합니다. &apos;재설정&apos;을 클릭하고 선택 사이에 적경축을 더 많이 돌리세요.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>기준 별이 이미지 가장자리에 너무 가까워 추적할 수 없습니다. 축 중심이 가장자리에 너무 가깝습니다. 축 중심이 이미지 가운데에 더 가깝도록 가대 위의 카메라를 돌린 다음 다시 구하세요.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>기록됨: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>기록됨: %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>템플릿이 가리키는 위치에서 기준 별을 찾지 못했습니다. 극성을 더블 클릭하고 템플릿을 다시 맞추세요.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>질문</translation>
     </message>

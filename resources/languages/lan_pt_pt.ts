@@ -386,6 +386,50 @@
         <translation>Não é possível obter o centro do eixo; clique em «Repor» para o voltar a procurar.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>estrelas de referência perdidas</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>A medir a estrela...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>A estrela já estava aqui na seleção anterior. Rode o eixo AR pelo menos cerca de 20 graus entre seleções e depois faça novamente duplo clique na estrela.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>As seleções estão demasiado próximas para encontrar o centro do eixo. Clique em &apos;Repor&apos; e rode o eixo AR pelo menos cerca de 20 graus entre seleções.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>Estas seleções não estão num círculo em torno do eixo AR. Clique em &apos;Repor&apos; e faça duplo clique sempre na mesma estrela.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>As seleções abrangem %1 graus de AR; o centro tem uma precisão de %2 px (%3&quot;).</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>É demasiado incerto: clique em &apos;Repor&apos; e rode mais o eixo AR entre seleções.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>Uma estrela de referência ficaria demasiado perto da margem da imagem para ser seguida: o centro do eixo está demasiado perto da margem. Rode a câmara na montagem para que o centro do eixo fique mais perto do meio da imagem e volte a encontrá-lo.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>Guardado: %1 em %2.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>Guardado: %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>As estrelas de referência não foram encontradas onde o modelo as coloca. Faça duplo clique na estrela polar e volte a ajustar o modelo.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>Pergunta</translation>
     </message>

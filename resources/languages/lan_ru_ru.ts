@@ -386,6 +386,50 @@
         <translation>Не удалось найти центр оси, нажмите «Сброс», чтобы найти его заново.</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>опорные звёзды потеряны</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>Измерение звезды...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>Здесь звезда была при прошлом выборе. Поверните ось прямого восхождения хотя бы примерно на 20 градусов между выборами, затем снова дважды щёлкните по звезде.</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>Выбранные положения слишком близки, чтобы найти центр оси. Нажмите «Сброс» и поворачивайте ось прямого восхождения хотя бы примерно на 20 градусов между выборами.</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>Эти положения не лежат на окружности вокруг оси прямого восхождения. Нажмите «Сброс» и каждый раз дважды щёлкайте по одной и той же звезде.</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>Выбранные положения охватывают %1 градусов по прямому восхождению; центр определён с точностью %2 пикс. (%3&quot;).</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>Это слишком неточно: нажмите «Сброс» и поворачивайте ось прямого восхождения между выборами сильнее.</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>Опорная звезда оказалась бы слишком близко к краю изображения, чтобы её отслеживать: центр оси слишком близко к краю. Поверните камеру на монтировке так, чтобы центр оси был ближе к середине изображения, и найдите его снова.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>Сохранено: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>Сохранено: %1.</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>Опорные звёзды не найдены там, где их помещает шаблон. Дважды щёлкните по полярной звезде и снова совместите шаблон.</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>Вопрос</translation>
     </message>

@@ -386,6 +386,50 @@
         <translation>无法求得轴心，请点击“重置”重新查找。</translation>
     </message>
     <message>
+        <source>reference stars lost</source>
+        <translation>参考星丢失</translation>
+    </message>
+    <message>
+        <source>Measuring the star...</source>
+        <translation>正在测量星点...</translation>
+    </message>
+    <message>
+        <source>This is where the star was at the last pick. Turn the RA axis by at least about 20 degrees between picks, then double click the star again.</source>
+        <translation>星点仍在上次选取的位置。请在两次选取之间将赤经轴至少旋转约20度，然后再次双击该星。</translation>
+    </message>
+    <message>
+        <source>The picks are too close together to find the axis centre. Click &apos;Reset&apos; and turn the RA axis by at least about 20 degrees between picks.</source>
+        <translation>选取的位置太近，无法求出轴心。请点击“重置”，并在两次选取之间将赤经轴至少旋转约20度。</translation>
+    </message>
+    <message>
+        <source>These picks do not lie on a circle around the RA axis. Click &apos;Reset&apos; and double click the same star each time.</source>
+        <translation>这些选取的位置不在以赤经轴为中心的圆上。请点击“重置”，每次都双击同一颗星。</translation>
+    </message>
+    <message>
+        <source>The picks span %1 degrees of RA; the centre is good to %2 px (%3&quot;).</source>
+        <translation>选取跨越赤经 %1 度；轴心精度为 %2 像素 (%3&quot;)。</translation>
+    </message>
+    <message>
+        <source>That is too uncertain: click &apos;Reset&apos; and turn the RA axis further between picks.</source>
+        <translation>精度不够：请点击“重置”，并在两次选取之间将赤经轴转得更多。</translation>
+    </message>
+    <message>
+        <source>A reference star would stand too near the edge of the image to be followed: the axis centre is too near the edge. Turn the camera on the mount so that the axis centre lies nearer the middle of the image, then find it again.</source>
+        <translation>参考星将离图像边缘太近而无法跟踪：轴心离边缘太近。请在赤道仪上转动相机，使轴心更靠近图像中部，然后重新求轴心。</translation>
+    </message>
+    <message>
+        <source>Recorded: %1 on %2.</source>
+        <translation>记录：%1，日期 %2。</translation>
+    </message>
+    <message>
+        <source>Recorded: %1.</source>
+        <translation>记录：%1。</translation>
+    </message>
+    <message>
+        <source>The reference stars were not found where the template puts them. Double click the pole star and match the template again.</source>
+        <translation>在模板所示位置未找到参考星。请双击极星并重新匹配模板。</translation>
+    </message>
+    <message>
         <source>Question</source>
         <translation>询问</translation>
     </message>

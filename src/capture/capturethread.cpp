@@ -231,15 +231,23 @@ QImage &CaptureThread::nextImage(std::vector<QImage> &pool, std::size_t &next, c
 
 bool CaptureThread::measure(LiveView &v)
 {
-    double ax = 0, ay = 0, bx = 0, by = 0;
-    if (starMath.GetPreciseStarPos(grayFrame, v.starASearch.x(), v.starASearch.y(), &ax, &ay) != 0) {
-        ax = v.starASearch.x();
-        ay = v.starASearch.y();
+    // Only stars measured in this very frame make a pole; a search position standing in
+    // for a star would draw a pole that looks right and is not.
+    QPointF a, b;
+    const bool measured = tracker.track(grayFrame, v.starASearch, v.starBSearch, &a, &b);
+    if (!measured) {
+        if (!lostLogged)
+            qCritical("Reference stars lost");
+        lostLogged = true;
+        v.starA = a;
+        v.starB = b;
+        v.livePole = QPointF();
+        v.starsLost = true;
+        view.setMeasured(v.starA, v.starB, v.livePole, true);
+        return true;
     }
-    if (starMath.GetPreciseStarPos(grayFrame, v.starBSearch.x(), v.starBSearch.y(), &bx, &by) != 0) {
-        bx = v.starBSearch.x();
-        by = v.starBSearch.y();
-    }
+    lostLogged = false;
+    double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
 
     const RefractionValues refraction = refractionValues();
     if (refraction.enabledCorrect) {
@@ -258,7 +266,8 @@ bool CaptureThread::measure(LiveView &v)
     v.starA = QPointF(ax, ay);
     v.starB = QPointF(bx, by);
     v.livePole = QPointF(px, py);
-    view.setMeasured(v.starA, v.starB, v.livePole);
+    v.starsLost = false;
+    view.setMeasured(v.starA, v.starB, v.livePole, false);
     return rc == 0;
 }
 
@@ -270,6 +279,10 @@ void CaptureThread::processFrame(const unsigned char *gray)
     }
 
     LiveView v = view.snapshot();
+    if (!v.monitorPole) {
+        tracker.reset();
+        lostLogged = false;
+    }
 
     if (v.monitorPole && measure(v)) {
         QImage &zoomImage = nextImage(zoomPool, nextZoom,

@@ -18,6 +18,7 @@
 #include "camera/camerastate.h"
 #include "capture/liveviewstate.h"
 #include "capture/zoomview.h"
+#include "starmath/starmeasure.h"
 
 #include <QImage>
 #include <QList>
@@ -96,6 +97,9 @@ private:
     void init();
     std::int32_t clock32() const;
     void updateFrameRate();
+    // Measures the reference stars and the pole into view; false when the pole of
+    // measured stars could not be computed (no zoom view then). Lost stars give a
+    // zoom view without a pole.
     bool measure(LiveView &view);
     static QImage &nextImage(std::vector<QImage> &pool, std::size_t &next, const QSize &size);
 
@@ -120,6 +124,8 @@ private:
     cv::Mat colorFrame; // header over the bytes of the frame image being written
     cv::Mat zoomCrop;   // header over the bytes of the zoom image being written
     ZoomView zoomView;
+    ReferenceTracker tracker;
+    bool lostLogged = false; // one line per run of frames without the reference stars
 
     // Images handed to the queues share their bytes with the GUI until it lets
     // them go; a small pool lets each frame be written into an image nobody else

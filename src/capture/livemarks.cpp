@@ -87,7 +87,15 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
         p.drawRect(QRectF(x - 20, y - 20, 40, 40));
     }
 
-    if (v.monitorPole) {
+    // The picks of the axis centre so far: the user must see what was taken.
+    if (!v.pickedStars.isEmpty()) {
+        p.setPen(markPen(mono ? white : QColor(255, 255, 0)));
+        for (const QPointF &s : v.pickedStars)
+            p.drawEllipse(s, 6.0, 6.0);
+    }
+
+    // A frame whose reference stars were not both measured has no pole to show.
+    if (v.monitorPole && !v.starsLost) {
         const double px = v.livePole.x();
         const double py = v.livePole.y();
         p.setPen(markPen(mono ? white : QColor(0, 255, 0)));
@@ -125,6 +133,8 @@ void drawZoomMarks(cv::Mat &image, const LiveView &v, cv::Point origin)
     seg(X, Y - 11, X, Y - 6, axisColour);
     seg(X, Y + 11, X, Y + 6, axisColour);
 
+    if (v.starsLost)
+        return;
     const double P = 5.0 * v.livePole.x();
     const double Q = 5.0 * v.livePole.y();
     cv::circle(image, pt(P, Q), 2, poleColour, cv::FILLED, cv::LINE_AA);

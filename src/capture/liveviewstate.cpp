@@ -9,12 +9,13 @@ void LiveViewState::update(const std::function<void(LiveView &)> &change)
 }
 
 void LiveViewState::setMeasured(const QPointF &starA, const QPointF &starB,
-                                const QPointF &livePole)
+                                const QPointF &livePole, bool starsLost)
 {
     QMutexLocker lock(&mutex);
     values.starA = starA;
     values.starB = starB;
     values.livePole = livePole;
+    values.starsLost = starsLost;
 }
 
 void LiveViewState::reset()

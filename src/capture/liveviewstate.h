@@ -17,6 +17,7 @@
 #include <QMutexLocker>
 #include <QPointF>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -40,6 +41,11 @@ struct LiveView
     QPointF starA;                           // written by the capture thread only
     QPointF starB;
     QPointF livePole;
+    // Monitoring: this frame's reference stars were not both measured, so there is no
+    // pole (and nothing may be figured from one); starA and starB say where they are sought.
+    bool starsLost = false;
+    // The axis-centre picks taken so far, marked on the image.
+    QVector<QPointF> pickedStars;
 
     QPointF expectedPole;
     int axisRadius = 0;
@@ -79,7 +85,8 @@ public:
     void update(const std::function<void(LiveView &)> &change);
 
     // The capture thread's results of one frame.
-    void setMeasured(const QPointF &starA, const QPointF &starB, const QPointF &livePole);
+    void setMeasured(const QPointF &starA, const QPointF &starB, const QPointF &livePole,
+                     bool starsLost = false);
 
     // Back to the start values.
     void reset();

@@ -7,6 +7,7 @@
 //   mainwindow.cpp           construction, destruction, menus and simple slots
 //   mainwindow_steps.cpp     the alignment step machine and the tip panel
 //   mainwindow_events.cpp    the image event filter and the magnifier
+//   mainwindow_picks.cpp     the three star picks of the axis centre and their checks
 //   mainwindow_template.cpp  the template overlay and its rotation
 //   mainwindow_style.cpp     panel appearance: styles, group heads, glow, mark angle
 //   mainwindow_camera.cpp    connection, camera controls, window close
@@ -18,7 +19,10 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "starmath/starmeasure.h"
+
 #include <QDate>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QPoint>
@@ -223,6 +227,16 @@ private:
     void pickStar(const QPoint &labelPos);
     // The rough slider's expected pole-star position.
     void updateExpectedPole();
+    // Axis-centre picks (steps 3, 5, 7): a star found by a double click is measured
+    // over about a second of frames, then taken.
+    void beginPick(const QPointF &star);
+    void pickTimeout();
+    void finishPick();
+    // The centre's quality under the step 8 tip.
+    void showAxisQuality();
+    // False, after telling the user, when a reference star at a or b could not be
+    // followed because it stands too near the frame's edge.
+    bool referenceStarsFit(const QPointF &a, const QPointF &b);
     // Makes the region's template the current one and hands its angles to the live view.
     void useRegionTemplate();
     // Star lights for the current step in the current style.
@@ -324,6 +338,19 @@ public:
     QPointF poleStarPos;
     QPointF starAHome;
     QPointF starBHome;
+    // The axis centre the user last accepted, and when; only this one is stored.
+    QPointF savedAxisCenter;
+    QDate savedAxisDate;
+    // Measuring one pick over frames; 0 ms takes the first frame alone.
+    static int pickAverageMs;
+    QTimer *pickTimer = nullptr;
+    QElapsedTimer pickClock;
+    PointAverage pickAverage;
+    QPointF pickFirst;
+    QPointF pickLast;
+    int pickStep = 0;
+    double pickSigma[3] = {0, 0, 0};  // each pick's standard error, pixels
+    AxisQuality axisQuality;
 
     QImage northMask;
     QImage southMask;

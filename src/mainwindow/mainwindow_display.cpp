@@ -56,7 +56,7 @@ void MainWindow::showImages()
         ui->label_biggerImg->setPixmap(QPixmap::fromImage(shownZoom));
         ui->label_refStarA_pos->setText(positionText(view.starA));
         ui->label_refStarB_pos->setText(positionText(view.starB));
-        ui->label_pole->setText(positionText(view.livePole));
+        ui->label_pole->setText(view.starsLost ? tr("reference stars lost") : positionText(view.livePole));
     }
 }
 

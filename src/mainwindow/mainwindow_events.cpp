@@ -65,14 +65,20 @@ void MainWindow::pickStar(const QPoint &labelPos)
     const double fy = labelPos.y() / double(zoomFactor);
 
     // The capture thread rewrites its frame all the time; measure on a copy of it.
+    // The brightest pixel of flat, saturated or noisy sky is no star: only a centroid
+    // on a star-like peak counts.
     const cv::Mat gray = captureThread->copyGrayFrame();
     double sx = fx;
     double sy = fy;
-    if (starMath.GetPreciseStarPos(gray, fx, fy, &sx, &sy) != 0) {
+    QPointF star;
+    if (starMath.GetPreciseStarPos(gray, fx, fy, &sx, &sy) != 0
+        || !measureStar(gray, QPointF(fx, fy), kClickRadius, &star)) {
         QMessageBox::warning(this, tr("Warn"), tr("Seems no star in this point, please try other point."),
                              QMessageBox::Ok);
         return;
     }
+    sx = star.x();
+    sy = star.y();
 
     switch (currentStep) {
     case 2:
@@ -87,34 +93,10 @@ void MainWindow::pickStar(const QPoint &labelPos)
         glowTimer->start();
         break;
     case 3:
-        starPos1 = QPointF(sx, sy);
-        setStep(4);
-        break;
     case 5:
-        starPos2 = QPointF(sx, sy);
-        setStep(6);
+    case 7:
+        beginPick(star);
         break;
-    case 7: {
-        starPos3 = QPointF(sx, sy);
-        double cx = 0.0;
-        double cy = 0.0;
-        int radius = 0;
-        if (starMath.CalcCircleCenter(starPos1.x(), starPos1.y(), starPos2.x(), starPos2.y(), starPos3.x(),
-                                      starPos3.y(), &cx, &cy, &radius) == 0) {
-            circleCenter = QPointF(cx, cy);
-            circleRadius = radius;
-            liveViewState.update([this](LiveView &v) {
-                v.axisCenter = circleCenter;
-                v.axisRadius = circleRadius;
-            });
-            setStep(8);
-        } else {
-            QMessageBox::warning(this, tr("Warn"),
-                                 tr("Can not get the Axis center, please click 'reset' to re-find it."),
-                                 QMessageBox::Ok);
-        }
-        break;
-    }
     default:
         break;
     }

@@ -123,7 +123,8 @@ QString fileToRead()
 void writeAll(QSettings &settings, const MainWindow &w)
 {
     const RefractionValues refraction = refractionValues();
-    const QPointF axisCenter = liveViewState.get(&LiveView::axisCenter);
+    // Only a centre the user accepted; one found and not accepted, or declined, is not.
+    const QPointF axisCenter = w.savedAxisCenter;
 
     settings.beginGroup(QStringLiteral("STYLE"));
     settings.setValue(QStringLiteral("style"), liveViewState.get(&LiveView::style));
@@ -153,6 +154,8 @@ void writeAll(QSettings &settings, const MainWindow &w)
     settings.beginGroup(QStringLiteral("AXIS_CENTER"));
     settings.setValue(QStringLiteral("x"), formatNumber(axisCenter.x()));
     settings.setValue(QStringLiteral("y"), formatNumber(axisCenter.y()));
+    if (w.savedAxisDate.isValid())
+        settings.setValue(QStringLiteral("date"), w.savedAxisDate.toString(Qt::ISODate));
     settings.endGroup();
 }
 
@@ -229,8 +232,10 @@ bool MainWindow::readSettings()
     settings.beginGroup(QStringLiteral("AXIS_CENTER"));
     const double x = readFloat(settings, QStringLiteral("x"), 0.0f);
     const double y = readFloat(settings, QStringLiteral("y"), 0.0f);
+    savedAxisDate = QDate::fromString(readText(settings, QStringLiteral("date"), QString()), Qt::ISODate);
     settings.endGroup();
     liveViewState.set(&LiveView::axisCenter, QPointF(x, y));
+    savedAxisCenter = QPointF(x, y);
 
     return true;
 }

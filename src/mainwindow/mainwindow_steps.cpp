@@ -6,15 +6,22 @@
 #include "capture/capturethread.h"
 #include "capture/liveviewstate.h"
 #include "starmath/starmath.h"
+#include "starmath/starmeasure.h"
 #include "starmath/startemplate.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
 namespace {
+
+// How far from the template's prediction star A is looked for at step 11: an integer
+// template angle puts it up to about 2 px off, its known neighbour stands 19.6 px away.
+const int kStarAReach = 8;
 
 // A live-view flag a step sets, or leaves as it is.
 enum Flag : signed char { Keep = -1, Off = 0, On = 1 };
@@ -112,8 +119,14 @@ void MainWindow::setStep(int step)
     }
 
     currentStep = step;
+    if (pickTimer && pickTimer->isActive()) {
+        pickTimer->stop();
+        statusBar()->clearMessage();
+    }
 
-    liveViewState.update([&row](LiveView &v) {
+    liveViewState.update([&row, step](LiveView &v) {
+        if (step <= 3 || step >= 9)
+            v.pickedStars.clear();
         apply(row.axisCenter, v.showAxisCenter);
         apply(row.starCircle, v.showStarCircle);
         apply(row.expectedPole, v.showExpectedPole);
@@ -124,6 +137,15 @@ void MainWindow::setStep(int step)
 
     if (row.stopGlow)
         glowTimer->stop();
+
+    if (step == 8)
+        showAxisQuality();
+    // The target follows the template angle the user already has, slider or not.
+    if (step == 9 || step == 10) {
+        const QSignalBlocker blocker(ui->horizontalSlider_rough_match);
+        ui->horizontalSlider_rough_match->setValue(templateAngle);
+        updateExpectedPole();
+    }
 }
 
 void MainWindow::pushbuttonSettingDoneClicked()
@@ -132,17 +154,22 @@ void MainWindow::pushbuttonSettingDoneClicked()
 }
 
 // Leaving step 2: a centre kept from an earlier run spares the three star picks.
+// Only the stored centre is offered (a centre found but not accepted is not), and
+// declining it keeps it stored.
 void MainWindow::pushbuttonConfirmDoneClicked()
 {
     const QPointF saved = liveViewState.get(&LiveView::axisCenter);
-    if (!(saved.x() > 0) || !(saved.y() > 0)) {
+    if (!(saved.x() > 0) || !(saved.y() > 0) || saved != savedAxisCenter) {
         setStep(3);
         return;
     }
+    QString question = tr("Would you like to use the 'Axis center position' recorded last time you used Orvanta ?");
+    question += QLatin1Char('\n') + (savedAxisDate.isValid()
+                                         ? tr("Recorded: %1 on %2.").arg(positionText(saved),
+                                                                         savedAxisDate.toString(Qt::ISODate))
+                                         : tr("Recorded: %1.").arg(positionText(saved)));
     const QMessageBox::StandardButton answer = QMessageBox::question(
-        nullptr, tr("Question"),
-        tr("Would you like to use the 'Axis center position' recorded last time you used Orvanta ?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        nullptr, tr("Question"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
         ui->label_axisPos->setText(positionText(saved));
         setStep(9);
@@ -190,12 +217,22 @@ void MainWindow::pushbuttonValidateCenterResetClicked()
 void MainWindow::pushbuttonValidateCenterDoneClicked()
 {
     liveViewState.set(&LiveView::axisCenter, circleCenter);
+    savedAxisCenter = circleCenter;
+    savedAxisDate = QDate::currentDate();
     ui->label_axisPos->setText(positionText(circleCenter));
     setStep(9);
 }
 
+// Where the pole star goes, star A goes with it: both must be followable there.
 void MainWindow::pushbuttonGetEptPolarisDoneClicked()
 {
+    updateExpectedPole();
+    const QPointF b = liveViewState.get(&LiveView::expectedPole);
+    double ax = 0.0;
+    double ay = 0.0;
+    starMath.RotatePoint(templateAngle, curMaskA.x(), curMaskA.y(), curMaskB.x(), curMaskB.y(), &ax, &ay);
+    if (!referenceStarsFit(QPointF(b.x() - curMaskB.x() + ax, b.y() - curMaskB.y() + ay), b))
+        return;
     setStep(10);
 }
 
@@ -206,23 +243,28 @@ void MainWindow::pushbuttonMovePolarisDoneClicked()
 
 // Leaving step 11: the matched template predicts star A from the measured pole
 // star; both are measured once more and become the search and tracking home
-// positions. A star that cannot be measured keeps its predicted position.
+// positions. A is looked for where B's measurement moves the prediction, in a window
+// too small to reach its neighbours; a star not found there stops the step.
 void MainWindow::pushbuttonGetCurPolarisDoneClicked()
 {
     double ax = 0.0;
     double ay = 0.0;
     starMath.RotatePoint(templateAngle, curMaskA.x(), curMaskA.y(), curMaskB.x(), curMaskB.y(), &ax, &ay);
     const QPointF candidate(poleStarPos.x() - curMaskB.x() + ax, poleStarPos.y() - curMaskB.y() + ay);
+    if (!referenceStarsFit(candidate, poleStarPos))
+        return;
 
     const cv::Mat gray = captureThread->copyGrayFrame();
-    double x = 0.0;
-    double y = 0.0;
-    QPointF starA = candidate;
-    if (starMath.GetPreciseStarPos(gray, candidate.x(), candidate.y(), &x, &y) == 0)
-        starA = QPointF(x, y);
-    QPointF starB = poleStarPos;
-    if (starMath.GetPreciseStarPos(gray, poleStarPos.x(), poleStarPos.y(), &x, &y) == 0)
-        starB = QPointF(x, y);
+    QPointF starA;
+    QPointF starB;
+    if (!measureStar(gray, poleStarPos, kFollowRadius, &starB)
+        || !measureStar(gray, candidate + (starB - poleStarPos), kStarAReach, &starA)) {
+        QMessageBox::warning(this, tr("Warn"),
+                             tr("The reference stars were not found where the template puts them. Double click "
+                                "the pole star and match the template again."),
+                             QMessageBox::Ok);
+        return;
+    }
 
     liveViewState.update([&](LiveView &v) {
         v.starASearch = starA;

@@ -298,6 +298,8 @@ void MainWindow::uiReset()
     }
 
     setFixedTexts(this);
+    if (currentStep == 8)
+        showAxisQuality();
     setTipsForRegion(region);
     fitTipPanelTexts(tabWidget_tipMsg);
 }
