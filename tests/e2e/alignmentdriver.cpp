@@ -469,11 +469,8 @@ bool AlignmentDriver::pickStarTriple()
     truePosition(hipB, &poleStar);
     // The brightest star that stays in view, far enough from the axis for a good
     // circle; wider turns give a better centre where the star allows them.
-    // E2E_TURN fixes the turn between picks (degrees) for runs that compare the centre.
-    std::vector<int> turns = {50, 35};
-    if (qEnvironmentVariableIntValue("E2E_TURN") > 0)
-        turns = {qEnvironmentVariableIntValue("E2E_TURN")};
-    for (int turn : turns) {
+    const int fixedTurn = qEnvironmentVariableIntValue("E2E_TURN");
+    for (int turn : fixedTurn > 0 ? std::vector<int>{fixedTurn} : std::vector<int>{50, 35}) {
         for (int i = 0; i < count && !pickHip; ++i) {
             for (int sign : {1, -1}) { // the arrow's way first
                 QPointF p;
@@ -506,14 +503,10 @@ bool AlignmentDriver::pickStarTriple()
         if (!doubleClickStar(pickHip))
             return false;
         // A pick is measured over about a second of frames before it is taken.
-        QElapsedTimer pickWait;
-        pickWait.start();
-        while (win->currentStep == step && pickWait.elapsed() < 5000 && unexpectedBoxes == 0)
+        for (int wait = 0; win->currentStep == step && wait < 250 && unexpectedBoxes == 0; ++wait)
             QTest::qWait(20);
-        if (unexpectedBoxes)
-            return fail(QStringLiteral("pick of HIP %1: ").arg(pickHip) + lastBoxText);
-        if (win->currentStep != step + 1)
-            return fail(QStringLiteral("the pick of HIP %1 was not taken").arg(pickHip));
+        if (unexpectedBoxes || win->currentStep != step + 1)
+            return fail(QStringLiteral("the pick of HIP %1 was not taken: ").arg(pickHip) + lastBoxText);
         if (k == 2)
             break;
         tavrinsim::turnRaAxis(pickTurn);
