@@ -175,7 +175,7 @@ private slots:
     void savedCentre();
     void confirmAxisCentre();
     void referenceStarsMeasured();
-    void referenceStarsFallBack();
+    void referenceStarsNotFoundStay();
     void regionChangeRestarts();
     void monitorAgainAfterDone();
     void disconnectKeepsFlags();
@@ -535,7 +535,7 @@ void TestSteps::buttons_data()
     QTest::newRow("centre Correct") << 8 << "pushButton_validateCenter_done" << 9;
     QTest::newRow("expected Success") << 9 << "pushButton_getEptPolaris_done" << 10;
     QTest::newRow("adjustment Finished") << 10 << "pushButton_movePolaris_done" << 11;
-    QTest::newRow("current Success") << 11 << "pushButton_getCurPolaris_done" << 12;
+    QTest::newRow("current Success") << 11 << "pushButton_getCurPolaris_done" << 11; // dark: no stars to fix
     QTest::newRow("Restart") << 13 << "pushButton_finetunePole_reset" << 1;
     QTest::newRow("Start Monitor") << 12 << "pushButton_monitor" << 13;
 }
@@ -551,6 +551,8 @@ void TestSteps::buttons()
     window->captureThread->processFrame(dark.data());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    liveViewState.set(&LiveView::axisCenter, QPointF(640, 480)); // a target the stars can follow
+    BoxAnswerer answerer;
     window->setStep(from);
     auto *pushButton = window->findChild<QPushButton *>(button);
     QVERIFY(pushButton);
@@ -591,6 +593,7 @@ void TestSteps::savedCentre()
     QFETCH(QString, label);
 
     liveViewState.set(&LiveView::axisCenter, saved);
+    window->savedAxisCenter = saved;
     window->setStep(2);
     BoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer));
     window->pushbuttonConfirmDoneClicked();
@@ -599,8 +602,8 @@ void TestSteps::savedCentre()
     if (asked) {
         const BoxAnswerer::Box &box = answerer.boxes[0];
         QCOMPARE(box.title, QStringLiteral("Question"));
-        QCOMPARE(box.text, QStringLiteral("Would you like to use the 'Axis center position' recorded last time "
-                                          "you used Orvanta ?"));
+        QVERIFY(box.text.startsWith(QStringLiteral("Would you like to use the 'Axis center position' recorded last "
+                                                   "time you used Orvanta ?")));
         QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.defaultButton, QMessageBox::Yes);
         QVERIFY(!box.hasParent);
@@ -650,7 +653,7 @@ void TestSteps::referenceStarsMeasured()
     QCOMPARE(window->currentStep, 12);
 }
 
-void TestSteps::referenceStarsFallBack()
+void TestSteps::referenceStarsNotFoundStay()
 {
     window->curMaskA = QPointF(445.0, 217.0);
     window->curMaskB = QPointF(400.0, 399.0);
@@ -660,14 +663,12 @@ void TestSteps::referenceStarsFallBack()
 
     window->setStep(11);
     window->poleStarPos = QPointF(300.5, 400.25);
+    BoxAnswerer answerer; // a prediction standing in for a star would fix a wrong pole
     window->pushbuttonGetCurPolarisDoneClicked();
 
-    const LiveView view = liveViewState.snapshot();
-    QCOMPARE(view.starASearch, QPointF(345.5, 218.25));
-    QCOMPARE(view.starBSearch, QPointF(300.5, 400.25));
-    QCOMPARE(window->starAHome, view.starASearch);
-    QCOMPARE(window->starBHome, view.starBSearch);
-    QCOMPARE(window->currentStep, 12);
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(liveViewState.get(&LiveView::starASearch), QPointF());
+    QCOMPARE(window->currentStep, 11);
 }
 
 void TestSteps::regionChangeRestarts()
