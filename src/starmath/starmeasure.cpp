@@ -65,7 +65,7 @@ double turnDeg(const QPointF &a, const QPointF &b, const QPointF &c)
 bool refineCentroid(const cv::Mat &frame, const QPointF &start, QPointF *out)
 {
     const int half = 7;
-    const double twoSigma2 = 2.0 * 1.5 * 1.5;
+    const double twoSigma2 = 2.0 * 2.0 * 2.0; // weights of sigma 2 px: the wings carry a saturated core
     const int x0 = int(std::lround(start.x())) - half;
     const int y0 = int(std::lround(start.y())) - half;
     if (x0 < 0 || y0 < 0 || x0 + 2 * half + 1 > frame.cols || y0 + 2 * half + 1 > frame.rows)
