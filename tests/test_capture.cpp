@@ -418,7 +418,6 @@ void TestCapture::lostStarsMakeNoPole()
         rig.thread.processFrame(starFrame({}, background).data());
     QCOMPARE(critical.messages, QStringList{"Reference stars lost"});
     QVERIFY(rig.view.get(&LiveView::starsLost));
-    QCOMPARE(rig.view.get(&LiveView::starA), QPointF(kStarA));
     QImage frame;
     QVERIFY(rig.thread.takeFrame(&frame) && rig.thread.takeFrame(&frame));
     QCOMPARE(qGreen(frame.pixel(0, 0)), 0); // no pole mark at the corner
