@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools libqt5multimedia5-plugins
-    libopencv-core-dev libopencv-imgproc-dev
+    libopencv-core-dev libopencv-imgproc-dev liberfa-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-noto-cjk fonts-liberation2
 )

@@ -5,6 +5,9 @@
 #include "capture/capturethread.h"
 #include "capture/liveviewstate.h"
 #include "dialogs/refractionvalues.h"
+#include "starmath/skyposition.h"
+
+#include <QLineF>
 #include "starmath/starmath.h"
 #include "testsupport.h"
 
@@ -366,13 +369,19 @@ void TestCapture::monitoringMeasuresStarsAndPole()
 void TestCapture::refractionCorrectsBothStars()
 {
     Rig rig;
-    rig.view.update([](LiveView &v) {
+    ObservingSite site;
+    site.latitudeDeg = 12.5;
+    site.pressureKPa = 101.3;
+    site.temperatureC = -5.0;
+    const SkyFix sky = computeSky(false, QDateTime(QDate(2026, 1, 10), QTime(20, 0), Qt::UTC), site);
+    rig.view.update([&](LiveView &v) {
         v.monitorPole = true;
         v.starASearch = QPointF(kStarA);
         v.starBSearch = QPointF(kStarB);
         v.liveAngleBAP = kAngleBAP;
         v.liveAngleABP = kAngleABP;
         v.axisCenter = QPointF(560, 200);
+        v.sky = sky;
     });
     const std::vector<unsigned char> frame = starFrame({kStarA, kStarB});
     rig.thread.processFrame(frame.data());
@@ -380,24 +389,17 @@ void TestCapture::refractionCorrectsBothStars()
 
     RefractionValues r;
     r.enabledCorrect = true;
-    r.latitude = 12.5f;
-    r.P = 1013.0f;
-    r.P_unit = QStringLiteral("hPa"); // tenths of the kPa the formula takes
-    r.T = -5.0f;
     setRefractionValues(r);
     rig.thread.processFrame(frame.data());
     const LiveView corrected = rig.view.snapshot();
 
-    double ay = 0, by = 0;
-    starMath.CorrectRefraction(plain.starA.y(), 12.5f, 101.3, -5.0, &ay);
-    starMath.CorrectRefraction(plain.starB.y(), 12.5f, 101.3, -5.0, &by);
-    QVERIFY(plain.starA.y() - ay > 3); // several arcminutes at this low altitude
-    QCOMPARE(corrected.starA, QPointF(plain.starA.x(), ay));
-    QCOMPARE(corrected.starB, QPointF(plain.starB.x(), by));
-    double px = 0, py = 0;
-    starMath.CalcPoleCOOR(corrected.starA.x(), ay, kAngleBAP, corrected.starB.x(), by, kAngleABP,
-                          &px, &py, 560, 200);
-    QCOMPARE(corrected.livePole, QPointF(px, py));
+    // Each star moves down its own vertical by its refraction, in pixels.
+    const double turn = frameTurn(sky, plain.starA, plain.starB);
+    QCOMPARE(corrected.starA, correctRefraction(sky.a, turn, plain.starA, sky.arcsecPerPx));
+    QCOMPARE(corrected.starB, correctRefraction(sky.b, turn, plain.starB, sky.arcsecPerPx));
+    QVERIFY(QLineF(plain.starA, corrected.starA).length() > 6); // several arcminutes this low
+    QVERIFY(corrected.polarError.valid);
+    QVERIFY(corrected.livePole != plain.livePole);
 }
 
 // Stars not measured in a frame make no pole (a search position standing in for one

@@ -212,6 +212,8 @@ void TestDialogs::initValuesShowsStoredValues_data()
     // showed it and so fired no signal.
     QTest::newRow("clamped") << -20.0f << 116.3f << 50.0f << "kPa" << 10.0f << false
                              << 0.0 << 90.0 << 0 << "kPa";
+    QTest::newRow("west longitude") << 42.5f << -71.25f << 101.0f << "kPa" << 10.0f << false
+                                    << 42.5 << 101.0 << 0 << "kPa";
     QTest::newRow("unknown unit reads as kPa") << 39.9f << 116.3f << 101.0f << "hpa" << 10.0f << false
                                                << 39.9 << 101.0 << 0 << "hpa";
 }

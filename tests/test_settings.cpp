@@ -50,7 +50,7 @@ QStringList lines(const QByteArray &bytes)
 // QSettings keeps groups and keys sorted, whatever order they were written in.
 const QStringList kDefaultFile = {
     "[ASTRONOMICAL_REFRACTION]",
-    "P=101", "P_unit=kPa", "T=10", "enabledCorrect=false", "latitude=39.9", "longitude=116.3",
+    "P=101", "P_unit=kPa", "T=10", "enabledCorrect=false", "latitude=39.9", "longitude=116.3", "yearlyTable=false",
     "[AXIS_CENTER]", "x=0", "y=0",
     "[LANGUAGE]", "lang=EN",
     "[REGION]", "region=North",
@@ -162,7 +162,7 @@ void TestSettings::storedValuesRoundTrip()
 {
     writeFile(primary(), "[STYLE]\nstyle=Mono\n[LANGUAGE]\nlang=DE\n[REGION]\nregion=South\n[ZOOM]\nfactor=0.5\n"
                          "[ASTRONOMICAL_REFRACTION]\nlatitude=51.25\nlongitude=7.5\nP=1013\nT=-5.5\n"
-                         "enabledCorrect=true\nP_unit=hPa\n[AXIS_CENTER]\nx=612.5\ny=470.25\n");
+                         "enabledCorrect=true\nP_unit=hPa\nyearlyTable=true\n[AXIS_CENTER]\nx=612.5\ny=470.25\n");
     const QByteArray before = readFile(primary());
     {
         auto w = makeWindow();
@@ -176,6 +176,7 @@ void TestSettings::storedValuesRoundTrip()
         QCOMPARE(r.T, -5.5f);
         QCOMPARE(r.enabledCorrect, true);
         QCOMPARE(r.P_unit, QStringLiteral("hPa"));
+        QCOMPARE(r.yearlyTable, true);
         QCOMPARE(liveViewState.get(&LiveView::axisCenter), QPointF(612.5, 470.25));
         w->writeSettings();
     }

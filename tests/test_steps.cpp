@@ -3,6 +3,7 @@
 #include "camera/camerastate.h"
 #include "capture/capturethread.h"
 #include "capture/liveviewstate.h"
+#include "dialogs/refractionvalues.h"
 #include "mainwindow/mainwindow.h"
 #include "starmath/startemplate.h"
 #include "testsupport.h"
@@ -673,6 +674,8 @@ void TestSteps::referenceStarsNotFoundStay()
 
 void TestSteps::regionChangeRestarts()
 {
+    // The yearly table chosen, so that the live angles are the template's.
+    updateRefractionValues([](RefractionValues &r) { r.yearlyTable = true; });
     window->setStep(9);
     setAllFlags(true);
     // Only the button that becomes checked acts.

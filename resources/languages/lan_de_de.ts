@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Refraktionskorrektur aktivieren</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>Jährliche Sterntabelle statt des aktuellen Himmels verwenden</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>Breite und Länge sind Ihr Beobachtungsort (Länge Ost positiv, West negativ). Mit der Uhr ergeben sie die aktuellen Sternörter, die Lage des Zeniths für die Höhen- und Azimutwerte und wie stark die Luft die Sterne anhebt.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta läuft ohne Kamera weiter.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>Die Kamera antwortet nicht und bleibt belegt; später erneut Trennen versuchen.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>Ziel: wahrer Pol</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>Ziel: refraktierter Pol</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>Polfehler: Referenzsterne nicht gemessen</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>Polachse absenken</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>Polachse anheben</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>nach links drehen (Osten)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>nach links drehen (Westen)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>nach rechts drehen (Westen)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>nach rechts drehen (Osten)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>Polfehler: %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>Höhe: %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>Azimut: %1&apos; %2</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Activar corrección de refracción</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>Usar la tabla anual de estrellas en lugar del cielo actual</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>La latitud y la longitud son su lugar de observación (longitud este positiva, oeste negativa). Con el reloj dan las posiciones actuales de las estrellas, dónde está el cenit para las cifras de altitud y acimut, y cuánto eleva el aire las estrellas.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta sigue funcionando sin cámara.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>La cámara no responde y sigue ocupada; vuelva a intentar Desconectar más tarde.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>Objetivo: polo verdadero</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>Objetivo: polo refractado</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>Error polar: estrellas de referencia no medidas</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>bajar el eje polar</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>subir el eje polar</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>girar a la izquierda (este)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>girar a la izquierda (oeste)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>girar a la derecha (oeste)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>girar a la derecha (este)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>Error polar: %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>Altitud: %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>Acimut: %1&apos; %2</translation>
     </message>
 </context>
 <context>

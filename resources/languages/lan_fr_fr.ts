@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Activer la correction de réfraction</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>Utiliser la table annuelle des étoiles au lieu du ciel actuel</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>La latitude et la longitude sont votre lieu d&apos;observation (longitude est positive, ouest négative). Avec l&apos;horloge, elles donnent la position actuelle des étoiles, la direction du zénith pour les valeurs d&apos;altitude et d&apos;azimut, et de combien l&apos;air soulève les étoiles.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta continue sans caméra.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>La caméra ne répond pas et reste occupée ; réessayez Déconnecter plus tard.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>Cible : pôle vrai</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>Cible : pôle réfracté</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>Erreur polaire : étoiles de référence non mesurées</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>abaisser l&apos;axe polaire</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>lever l&apos;axe polaire</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>tourner à gauche (est)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>tourner à gauche (ouest)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>tourner à droite (ouest)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>tourner à droite (est)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>Erreur polaire : %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>Altitude : %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>Azimut : %1&apos; %2</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Attiva correzione della rifrazione</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>Usa la tabella annuale delle stelle invece del cielo attuale</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>Latitudine e longitudine sono il luogo di osservazione (longitudine est positiva, ovest negativa). Con l&apos;orologio danno le posizioni attuali delle stelle, dove si trova lo zenit per i valori di altezza e azimut e quanto l&apos;aria solleva le stelle.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta continua senza camera.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>La camera non risponde e resta occupata; riprovare Disconnetti più tardi.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>Obiettivo: polo vero</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>Obiettivo: polo rifratto</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>Errore polare: stelle di riferimento non misurate</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>abbassare l&apos;asse polare</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>alzare l&apos;asse polare</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>girare a sinistra (est)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>girare a sinistra (ovest)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>girare a destra (ovest)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>girare a destra (est)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>Errore polare: %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>Altezza: %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>Azimut: %1&apos; %2</translation>
     </message>
 </context>
 <context>

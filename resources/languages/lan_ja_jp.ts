@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>大気差補正を有効にする</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>現在の星空の代わりに年ごとの星表を使う</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>緯度と経度は観測地です（経度は東が正、西が負）。時計と合わせて、現在の星の位置、高度・方位の値に使う天頂の方向、大気が星を持ち上げる量を求めます。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta はカメラなしで動作を続けます。</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>カメラが応答せず、使用中のままです。後でもう一度切断してください。</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>目標：真の天の極</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>目標：大気差を含む極</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>極軸誤差：基準星が測定されていません</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>極軸を下げる</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>極軸を上げる</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>左へ回す（東）</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>左へ回す（西）</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>右へ回す（西）</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>右へ回す（東）</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>極軸誤差：%1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>高度：%1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>方位：%1&apos; %2</translation>
     </message>
 </context>
 <context>

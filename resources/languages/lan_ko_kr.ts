@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>대기차 보정 사용</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>현재 하늘 대신 연도별 별 표 사용</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>위도와 경도는 관측 장소입니다(경도는 동쪽이 양수, 서쪽이 음수). 시계와 함께 현재 별의 위치, 고도와 방위 값에 쓰는 천정의 방향, 대기가 별을 들어 올리는 양을 구합니다.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta는 카메라 없이 계속 실행됩니다.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>카메라가 응답하지 않아 사용 중 상태로 남습니다. 나중에 다시 연결 해제를 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>목표: 실제 천극</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>목표: 대기차가 포함된 극</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>극축 오차: 기준 별이 측정되지 않음</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>극축을 내리기</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>극축을 올리기</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>왼쪽으로 돌리기(동쪽)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>왼쪽으로 돌리기(서쪽)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>오른쪽으로 돌리기(서쪽)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>오른쪽으로 돌리기(동쪽)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>극축 오차: %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>고도: %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>방위: %1&apos; %2</translation>
     </message>
 </context>
 <context>

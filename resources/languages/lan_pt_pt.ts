@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Ativar correção da refração</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>Usar a tabela anual de estrelas em vez do céu atual</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>A latitude e a longitude são o seu local de observação (longitude este positiva, oeste negativa). Com o relógio dão as posições atuais das estrelas, onde está o zénite para os valores de altitude e azimute, e quanto o ar eleva as estrelas.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ O Orvanta continua sem câmara.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>A câmara não responde e continua ocupada; tente Desligar mais tarde.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>Alvo: polo verdadeiro</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>Alvo: polo refratado</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>Erro polar: estrelas de referência não medidas</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>baixar o eixo polar</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>subir o eixo polar</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>rodar para a esquerda (este)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>rodar para a esquerda (oeste)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>rodar para a direita (oeste)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>rodar para a direita (este)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>Erro polar: %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>Altitude: %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>Azimute: %1&apos; %2</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Включить поправку за рефракцию</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>Использовать годовую таблицу звёзд вместо текущего неба</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>Широта и долгота — место наблюдения (восточная долгота положительна, западная отрицательна). Вместе с часами они дают текущие положения звёзд, направление на зенит для значений высоты и азимута и величину подъёма звёзд атмосферой.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta продолжает работу без камеры.</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>Камера не отвечает и остаётся занятой; попробуйте «Отключить» позже.</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>Цель: истинный полюс</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>Цель: полюс с рефракцией</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>Ошибка полюса: опорные звёзды не измерены</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>опустить полярную ось</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>поднять полярную ось</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>повернуть влево (восток)</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>повернуть влево (запад)</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>повернуть вправо (запад)</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>повернуть вправо (восток)</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>Ошибка полюса: %1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>Высота: %1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>Азимут: %1&apos; %2</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>启用大气折射修正</translation>
     </message>
+    <message>
+        <source>Use the yearly star table instead of the sky of now</source>
+        <translation>使用年度星表代替当前星空</translation>
+    </message>
+    <message>
+        <source>Latitude and longitude are your observing site (longitude east positive, west negative). With the clock they give the stars&apos; places of now, where the zenith is for the altitude and azimuth figures, and how much the air lifts the stars.</source>
+        <translation>纬度和经度是您的观测地点（东经为正，西经为负）。结合时钟，可得出恒星的当前位置、高度和方位数值所用的天顶方向，以及大气将恒星抬高的程度。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -590,6 +598,54 @@ Orvanta 将在没有相机的情况下继续运行。</translation>
     <message>
         <source>The camera does not answer and stays busy; try Disconnect again later.</source>
         <translation>相机没有响应，仍处于占用状态；请稍后再次尝试断开。</translation>
+    </message>
+    <message>
+        <source>Target: true pole</source>
+        <translation>目标：真天极</translation>
+    </message>
+    <message>
+        <source>Target: refracted pole</source>
+        <translation>目标：受大气折射的天极</translation>
+    </message>
+    <message>
+        <source>Polar error: reference stars not measured</source>
+        <translation>极轴误差：参考星未测得</translation>
+    </message>
+    <message>
+        <source>lower the polar axis</source>
+        <translation>降低极轴</translation>
+    </message>
+    <message>
+        <source>raise the polar axis</source>
+        <translation>抬高极轴</translation>
+    </message>
+    <message>
+        <source>turn left (east)</source>
+        <translation>向左转（东）</translation>
+    </message>
+    <message>
+        <source>turn left (west)</source>
+        <translation>向左转（西）</translation>
+    </message>
+    <message>
+        <source>turn right (west)</source>
+        <translation>向右转（西）</translation>
+    </message>
+    <message>
+        <source>turn right (east)</source>
+        <translation>向右转（东）</translation>
+    </message>
+    <message>
+        <source>Polar error: %1&apos;</source>
+        <translation>极轴误差：%1&apos;</translation>
+    </message>
+    <message>
+        <source>Altitude: %1&apos; %2</source>
+        <translation>高度：%1&apos; %2</translation>
+    </message>
+    <message>
+        <source>Azimuth: %1&apos; %2</source>
+        <translation>方位：%1&apos; %2</translation>
     </message>
 </context>
 <context>

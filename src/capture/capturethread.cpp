@@ -3,6 +3,7 @@
 #include "camera/tavrinlibrary.h"
 #include "capture/livemarks.h"
 #include "dialogs/refractionvalues.h"
+#include "starmath/skyposition.h"
 #include "starmath/starmath.h"
 
 #include <QDateTime>
@@ -243,31 +244,38 @@ bool CaptureThread::measure(LiveView &v)
         v.starB = b;
         v.livePole = QPointF();
         v.starsLost = true;
+        v.polarError = PolarError();
         view.setMeasured(v.starA, v.starB, v.livePole, true);
         return true;
     }
     lostLogged = false;
-    double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
 
+    // How the sky of now sits in the frame, from the two stars as measured.
+    QPointF starA = a, starB = b;
+    const double turn = v.sky.valid ? frameTurn(v.sky, starA, starB) : 0.0;
     const RefractionValues refraction = refractionValues();
-    if (refraction.enabledCorrect) {
-        const double pressure = refraction.pressureKPa();
-        starMath.CorrectRefraction(ay, refraction.latitude, pressure, refraction.T, &ay);
-        starMath.CorrectRefraction(by, refraction.latitude, pressure, refraction.T, &by);
+    if (refraction.enabledCorrect && v.sky.valid) {
+        // The air lifts each star towards the zenith: move it back down its own vertical.
+        starA = correctRefraction(v.sky.a, turn, starA, v.sky.arcsecPerPx);
+        starB = correctRefraction(v.sky.b, turn, starB, v.sky.arcsecPerPx);
     }
 
+    // The sky's own picture of the pole settles which mirror image is meant; without
+    // it, the one nearer the axis centre.
+    const QPointF reference = v.sky.valid ? framePole(v.sky, starA, starB) : v.axisCenter;
     double px = 0, py = 0;
-    const int rc = starMath.CalcPoleCOOR(ax, ay, v.liveAngleBAP, bx, by, v.liveAngleABP, &px,
-                                         &py, v.axisCenter.x(), v.axisCenter.y());
+    const int rc = starMath.CalcPoleCOOR(starA.x(), starA.y(), v.liveAngleBAP, starB.x(), starB.y(),
+                                         v.liveAngleABP, &px, &py, reference.x(), reference.y());
     if (rc != 0) {
         px = 0;
         py = 0;
     }
-    v.starA = QPointF(ax, ay);
-    v.starB = QPointF(bx, by);
+    v.starA = starA;
+    v.starB = starB;
     v.livePole = QPointF(px, py);
     v.starsLost = false;
-    view.setMeasured(v.starA, v.starB, v.livePole, false);
+    v.polarError = rc == 0 ? polarError(v.sky, turn, v.axisCenter, v.livePole) : PolarError();
+    view.setMeasured(v.starA, v.starB, v.livePole, false, v.polarError);
     return rc == 0;
 }
 

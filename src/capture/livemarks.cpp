@@ -7,6 +7,7 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,52 @@ QPen markPen(const QColor &colour)
 void line(QPainter &p, double x1, double y1, double x2, double y2)
 {
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+QPointF direction(double deg)
+{
+    const double a = deg * 3.14159265358979323846 / 180.0;
+    return QPointF(std::cos(a), std::sin(a));
+}
+
+// A line from..to with a head at the far end.
+void arrow(QPainter &p, const QPointF &from, const QPointF &to)
+{
+    const QPointF d = to - from;
+    const double n = std::hypot(d.x(), d.y());
+    if (n < 1e-9)
+        return;
+    const QPointF u = d / n, side(-u.y(), u.x());
+    p.drawLine(from, to);
+    p.drawLine(to, to - 6 * u + 4 * side);
+    p.drawLine(to, to - 6 * u - 4 * side);
+}
+
+// Where the axis must go, from the axis mark: one arrow for the altitude bolt (along
+// the vertical) and one for the azimuth bolt; longer for a larger error. The "up"
+// mark in the bottom left corner points to the zenith.
+void paintPolarError(QPainter &p, const LiveView &v)
+{
+    const PolarError &e = v.polarError;
+    const bool mono = v.isMono();
+    const QPointF up = direction(e.upAngleDeg), right(-up.y(), up.x());
+    auto length = [](double arcmin) { return 16.0 + 44.0 * std::min(1.0, std::fabs(arcmin) / 10.0); };
+    const QPointF c = v.axisCenter;
+    const double minimumArcmin = 0.05;
+    if (std::fabs(e.altArcmin) >= minimumArcmin) {
+        const QPointF way = e.altArcmin > 0 ? -up : up;
+        p.setPen(markPen(mono ? QColor(255, 255, 255) : QColor(255, 200, 0)));
+        arrow(p, c + 10 * way, c + (10 + length(e.altArcmin)) * way);
+    }
+    if (std::fabs(e.azArcmin) >= minimumArcmin) {
+        const QPointF way = e.azArcmin > 0 ? -right : right;
+        p.setPen(markPen(mono ? QColor(255, 255, 255) : QColor(0, 200, 255)));
+        arrow(p, c + 10 * way, c + (10 + length(e.azArcmin)) * way);
+    }
+    const QPointF corner(36, 960 - 36);
+    p.setPen(markPen(mono ? QColor(255, 255, 255) : QColor(255, 200, 0)));
+    p.drawEllipse(corner, 22, 22);
+    arrow(p, corner - 14 * up, corner + 16 * up);
 }
 
 } // namespace
@@ -106,6 +153,8 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
             line(p, px + 6 * c[0], py + 6 * c[1], px + 6 * c[0], py + 3 * c[1]);
             line(p, px + 6 * c[0], py + 6 * c[1], px + 3 * c[0], py + 6 * c[1]);
         }
+        if (v.polarError.valid)
+            paintPolarError(p, v);
     }
 }
 

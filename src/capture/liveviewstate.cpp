@@ -9,13 +9,14 @@ void LiveViewState::update(const std::function<void(LiveView &)> &change)
 }
 
 void LiveViewState::setMeasured(const QPointF &starA, const QPointF &starB,
-                                const QPointF &livePole, bool starsLost)
+                                const QPointF &livePole, bool starsLost, const PolarError &polarError)
 {
     QMutexLocker lock(&mutex);
     values.starA = starA;
     values.starB = starB;
     values.livePole = livePole;
     values.starsLost = starsLost;
+    values.polarError = polarError;
 }
 
 void LiveViewState::reset()

@@ -19,6 +19,8 @@
 #include <QString>
 #include <QVector>
 
+#include "starmath/skyposition.h"
+
 #include <functional>
 
 struct LiveView
@@ -37,6 +39,7 @@ struct LiveView
     QPointF starBSearch;
     double liveAngleBAP = 0;                 // angle at star A, degrees
     double liveAngleABP = 0;                 // angle at star B, degrees
+    SkyFix sky;                              // the reference stars' places of now
 
     QPointF starA;                           // written by the capture thread only
     QPointF starB;
@@ -46,6 +49,7 @@ struct LiveView
     bool starsLost = false;
     // The axis-centre picks taken so far, marked on the image.
     QVector<QPointF> pickedStars;
+    PolarError polarError;                   // not valid unless both stars were measured
 
     QPointF expectedPole;
     int axisRadius = 0;
@@ -86,7 +90,7 @@ public:
 
     // The capture thread's results of one frame.
     void setMeasured(const QPointF &starA, const QPointF &starB, const QPointF &livePole,
-                     bool starsLost = false);
+                     bool starsLost = false, const PolarError &polarError = PolarError());
 
     // Back to the start values.
     void reset();

@@ -62,6 +62,7 @@ void AstroRefractionDialog::initValues()
     ui->doubleSpinBox_presure->setValue(stored.P);
     ui->doubleSpinBox_temperature->setValue(stored.T);
     ui->checkBox_enableAstroRef->setChecked(stored.enabledCorrect);
+    ui->checkBox_yearlyTable->setChecked(stored.yearlyTable);
 
     // A widget that already showed the value (or clamped it to a value it
     // already showed) fires no signal; store what is shown either way so the
@@ -110,6 +111,11 @@ void AstroRefractionDialog::on_comboBox_presure_currentIndexChanged(int index)
 void AstroRefractionDialog::on_checkBox_enableAstroRef_toggled(bool checked)
 {
     updateRefractionValues([checked](RefractionValues &r) { r.enabledCorrect = checked; });
+}
+
+void AstroRefractionDialog::on_checkBox_yearlyTable_toggled(bool checked)
+{
+    updateRefractionValues([checked](RefractionValues &r) { r.yearlyTable = checked; });
 }
 
 void AstroRefractionDialog::on_doubleSpinBox_latitude_valueChanged(double arg1)

@@ -25,6 +25,7 @@ public slots:
 private slots:
     void on_comboBox_presure_currentIndexChanged(int index);
     void on_checkBox_enableAstroRef_toggled(bool checked);
+    void on_checkBox_yearlyTable_toggled(bool checked);
     void on_doubleSpinBox_latitude_valueChanged(double arg1);
     void on_doubleSpinBox_longitude_valueChanged(double arg1);
     void on_doubleSpinBox_presure_valueChanged(double arg1);

@@ -140,6 +140,9 @@ MainWindow::MainWindow(QWidget *parent)
     angleTimer = new QTimer(this);
     connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
     angleTimer->start(100);
+    skyTimer = new QTimer(this);
+    connect(skyTimer, &QTimer::timeout, this, &MainWindow::refreshSky);
+    skyTimer->start(10000);
     glowTimer = new QTimer(this);
     glowTimer->setInterval(500);
     connect(glowTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);

@@ -23,6 +23,7 @@
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QDateTime>
 #include <QImage>
 #include <QMainWindow>
 #include <QPoint>
@@ -30,6 +31,8 @@
 #include <QString>
 
 #include <functional>
+
+#include "starmath/skyposition.h"
 
 class AboutDialog;
 class AstroRefractionDialog;
@@ -79,6 +82,19 @@ public:
     // The day whose star data row loadStarsData takes; null means today. Tests fix it
     // to the simulated sky's date so that their outcome does not follow the calendar.
     static QDate starDataDay;
+
+    // The sky of now: the reference stars' apparent places for the site and the
+    // clock, handed to the capture thread (the yearly table's angles instead when
+    // the user chose it or the computation cannot run). Refreshed by skyTimer.
+    void refreshSky();
+    // The clock the sky is computed for; empty means the computer's UTC clock.
+    static std::function<QDateTime()> skyClock;
+    // The polar error as the panel shows it: total, altitude and azimuth with the
+    // way to turn each bolt, and which pole is the target.
+    static QString polarErrorText(const PolarError &error, bool south, bool trueTarget);
+    // While the bolts bring the pole star into its target (step 10): the same figures,
+    // from the pole star against the target, the template placing star A.
+    void showRoughPolarError();
 
     // Settings file beside the executable; readSettings is false when there is none.
     bool readSettings();
@@ -320,6 +336,7 @@ public:
     QTimer *angleTimer = nullptr;
     QTimer *glowTimer = nullptr;
     QTimer *fpsTimer = nullptr;
+    QTimer *skyTimer = nullptr;
 
     QMediaPlayer *mediaPlayer = nullptr;
     QMediaPlaylist *playlist = nullptr;
@@ -336,6 +353,8 @@ public:
     QPointF circleCenter;
     int circleRadius = 0;
     QPointF poleStarPos;
+    QPointF roughPoleStar;        // the pole star as last found in step 10
+    qint64 roughErrorTime = 0;    // when the step-10 figures were last computed, ms
     QPointF starAHome;
     QPointF starBHome;
     // The axis centre the user last accepted, and when; only this one is stored.

@@ -5,6 +5,7 @@
 #include "camera/camerastate.h"
 #include "capture/capturethread.h"
 #include "capture/liveviewstate.h"
+#include "dialogs/refractionvalues.h"
 #include "widgets/magnifierwidget.h"
 
 #include <QLabel>
@@ -48,6 +49,8 @@ void MainWindow::showImages()
         magnifier->update();
     }
 
+    showRoughPolarError();
+
     // Crops left over from an earlier monitoring run wait until it runs again.
     const LiveView view = liveViewState.snapshot();
     QImage zoom;
@@ -57,6 +60,10 @@ void MainWindow::showImages()
         ui->label_refStarA_pos->setText(positionText(view.starA));
         ui->label_refStarB_pos->setText(positionText(view.starB));
         ui->label_pole->setText(view.starsLost ? tr("reference stars lost") : positionText(view.livePole));
+        const bool trueTarget = refractionValues().enabledCorrect && view.sky.valid;
+        const QString error = polarErrorText(view.polarError, region != QLatin1String("North"), trueTarget);
+        if (ui->label_polarError->text() != error)
+            ui->label_polarError->setText(error);
     }
 }
 

@@ -149,6 +149,7 @@ void writeAll(QSettings &settings, const MainWindow &w)
     settings.setValue(QStringLiteral("T"), formatNumber(refraction.T));
     settings.setValue(QStringLiteral("enabledCorrect"), refraction.enabledCorrect);
     settings.setValue(QStringLiteral("P_unit"), refraction.P_unit);
+    settings.setValue(QStringLiteral("yearlyTable"), refraction.yearlyTable);
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("AXIS_CENTER"));
@@ -226,6 +227,7 @@ bool MainWindow::readSettings()
     refraction.T = readFloat(settings, QStringLiteral("T"), defaults.T);
     refraction.enabledCorrect = settings.value(QStringLiteral("enabledCorrect"), defaults.enabledCorrect).toBool();
     refraction.P_unit = readText(settings, QStringLiteral("P_unit"), defaults.P_unit);
+    refraction.yearlyTable = settings.value(QStringLiteral("yearlyTable"), defaults.yearlyTable).toBool();
     settings.endGroup();
     setRefractionValues(refraction);
 

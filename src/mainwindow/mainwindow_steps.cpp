@@ -297,6 +297,7 @@ void MainWindow::useRegionTemplate()
         v.liveAngleBAP = curAngleBAP;
         v.liveAngleABP = curAngleABP;
     });
+    refreshSky();
 }
 
 void MainWindow::on_radioButton_north_toggled(bool checked)
@@ -321,5 +322,6 @@ void MainWindow::on_radioButton_south_toggled(bool checked)
 
 void MainWindow::on_pushButton_monitor_clicked()
 {
+    refreshSky();
     setStep(13);
 }

@@ -130,6 +130,7 @@ AlignmentDriver::~AlignmentDriver()
     win.reset();
     MainWindow::settingsDirOverride.clear();
     MainWindow::starDataDay = QDate();
+    MainWindow::skyClock = nullptr;
 }
 
 bool AlignmentDriver::fail(const QString &why)
@@ -243,6 +244,9 @@ bool AlignmentDriver::setUp()
     m.hemisphere = cfg.south ? tavrinsim::Hemisphere::South : tavrinsim::Hemisphere::North;
     m.raAngleDeg = raAngle;
     m.skyAduPerSecond = cfg.skyAduPerSecond;
+    if (cfg.latitude > 0)
+        m.latitudeDeg = cfg.south ? -cfg.latitude : cfg.latitude;
+    m.refraction = cfg.refraction;
     // An azimuth turn moves the axis by the turn times cos(altitude) on the sky.
     const double cosAlt = std::cos(std::fabs(m.latitudeDeg) * kPi / 180.0);
     m.altErrorArcmin = total * std::cos(dir);
@@ -265,8 +269,15 @@ bool AlignmentDriver::setUp()
         ini.setValue(QStringLiteral("ZOOM/factor"), QStringLiteral("1"));
         ini.setValue(QStringLiteral("AXIS_CENTER/x"), QStringLiteral("640.0"));
         ini.setValue(QStringLiteral("AXIS_CENTER/y"), QStringLiteral("480.0"));
+        // The user's site, and the simulator's weather.
+        ini.setValue(QStringLiteral("ASTRONOMICAL_REFRACTION/latitude"), std::fabs(m.latitudeDeg));
+        ini.setValue(QStringLiteral("ASTRONOMICAL_REFRACTION/longitude"), m.longitudeDeg);
+        ini.setValue(QStringLiteral("ASTRONOMICAL_REFRACTION/P"), m.pressureKPa);
+        ini.setValue(QStringLiteral("ASTRONOMICAL_REFRACTION/T"), m.temperatureC);
+        ini.setValue(QStringLiteral("ASTRONOMICAL_REFRACTION/enabledCorrect"), cfg.refraction);
     }
     MainWindow::starDataDay = cfg.when.date();
+    MainWindow::skyClock = [] { return tavrinsim::dateTime(); };
 
     win.reset(new MainWindow(nullptr));
     if (!cfg.windowSize.isEmpty())
@@ -547,60 +558,38 @@ bool AlignmentDriver::pickStarTriple()
     return true;
 }
 
-// Turns the altitude and azimuth bolts until the watched point sits on the target:
-// a trial turn of each bolt shows which way the point goes, then the user aims.
-bool AlignmentDriver::moveBoltsUntil(const std::function<bool(QPointF *)> &read, const QPointF &target,
-                                     double tolPx, double trialArcmin, int maxRounds)
+// The panel's altitude and azimuth figures, averaged over a few frames, signed as
+// the simulator's truth: positive altitude is above the pole, positive azimuth to
+// the right of it for the user facing the pole.
+bool AlignmentDriver::readPolarError(const char *label, double *alt, double *az)
 {
-    QPointF p0;
-    if (!read(&p0))
+    static const QRegularExpression altRe(QStringLiteral("Altitude: ([0-9.]+)'(?: (lower|raise))?"));
+    static const QRegularExpression azRe(QStringLiteral("Azimuth: ([0-9.]+)'(?: turn (left|right))?"));
+    // Step 10 figures follow the frames; monitoring ones come with each enlarged view.
+    const bool monitoring = win->currentStep == 13;
+    auto next = [&](int n) { return monitoring ? waitZooms(n) : waitFrames(3 * n); };
+    if (!next(2))
         return false;
-    if (dist(p0, target) <= tolPx)
-        return true;
-    QPointF p1, p2;
-    tavrinsim::moveBolts(trialArcmin, 0);
-    ++fig.boltMoves;
-    if (!read(&p1))
-        return false;
-    tavrinsim::moveBolts(0, trialArcmin);
-    ++fig.boltMoves;
-    if (!read(&p2))
-        return false;
-    if (qEnvironmentVariableIsSet("E2E_VERBOSE"))
-        std::printf("trial: (%.2f,%.2f) (%.2f,%.2f) (%.2f,%.2f)\n", p0.x(), p0.y(), p1.x(), p1.y(), p2.x(), p2.y());
-    double j11 = (p1.x() - p0.x()) / trialArcmin, j21 = (p1.y() - p0.y()) / trialArcmin;
-    double j12 = (p2.x() - p1.x()) / trialArcmin, j22 = (p2.y() - p1.y()) / trialArcmin;
-    QPointF p = p2;
-    for (int round = 0; round < maxRounds; ++round) {
-        const double det = j11 * j22 - j12 * j21;
-        if (std::fabs(det) < 1e-9)
-            return fail(QStringLiteral("the bolts do not move the mark"));
-        const QPointF e = target - p;
-        const double dAlt = (j22 * e.x() - j12 * e.y()) / det;
-        const double dAz = (-j21 * e.x() + j11 * e.y()) / det;
-        tavrinsim::moveBolts(dAlt, dAz);
-        ++fig.boltMoves;
-        QPointF next;
-        if (!read(&next))
+    double sumAlt = 0, sumAz = 0;
+    const int reads = 6;
+    // A frame whose stars were not both measured shows no figures; the user reads the next.
+    for (int i = 0, got = 0; got < reads; ++i) {
+        if (!next(1))
             return false;
-        if (qEnvironmentVariableIsSet("E2E_VERBOSE"))
-            std::printf("bolts %+.3f' %+.3f': (%.2f,%.2f) -> (%.2f,%.2f), target (%.2f,%.2f)\n", dAlt, dAz, p.x(),
-                        p.y(), next.x(), next.y(), target.x(), target.y());
-        if (dist(next, target) <= tolPx)
-            return true;
-        // What the last turn did refines the user's feel for the bolts (Broyden).
-        const QPointF moved = next - p, predicted(j11 * dAlt + j12 * dAz, j21 * dAlt + j22 * dAz);
-        const double n2 = dAlt * dAlt + dAz * dAz;
-        if (n2 > 1e-12) {
-            const QPointF miss = moved - predicted;
-            j11 += miss.x() * dAlt / n2;
-            j12 += miss.x() * dAz / n2;
-            j21 += miss.y() * dAlt / n2;
-            j22 += miss.y() * dAz / n2;
+        const QString text = child<QLabel>(label)->text();
+        const QRegularExpressionMatch a = altRe.match(text), z = azRe.match(text);
+        if (!a.hasMatch() || !z.hasMatch()) {
+            if (i >= 20)
+                return fail(QStringLiteral("the polar error reads: ") + text);
+            continue;
         }
-        p = next;
+        sumAlt += a.captured(1).toDouble() * (a.captured(2) == QLatin1String("raise") ? -1 : 1);
+        sumAz += z.captured(1).toDouble() * (z.captured(2) == QLatin1String("right") ? -1 : 1);
+        ++got;
     }
-    return fail(QStringLiteral("the mark stays %1 px from its target").arg(dist(p, target), 0, 'f', 2));
+    *alt = sumAlt / reads;
+    *az = sumAz / reads;
+    return true;
 }
 
 bool AlignmentDriver::monitorAndFineTune()
@@ -611,28 +600,38 @@ bool AlignmentDriver::monitorAndFineTune()
         return false;
     shot(13, QStringLiteral("monitor"));
 
-    QPointF axis;
-    if (!parsePosition(child<QLabel>("label_axisPos")->text(), &axis))
-        return fail(QStringLiteral("no axis position shown"));
-    // The user reads the pole mark's position from the panel, a few frames at a time.
-    auto readPole = [this](QPointF *pos) {
-        if (!waitZooms(2))
-            return false;
-        QPointF sum;
-        for (int i = 0; i < 3; ++i) {
-            if (!waitZooms(1))
-                return false;
-            QPointF p;
-            if (!parsePosition(child<QLabel>("label_pole")->text(), &p))
-                return fail(QStringLiteral("the pole reads %1").arg(child<QLabel>("label_pole")->text()));
-            sum += p;
-        }
-        *pos = sum / 3.0;
-        return true;
-    };
-    if (!moveBoltsUntil(readPole, axis, 0.2, 2.0, 10))
+    double alt = 0, az = 0;
+    if (!readPolarError("label_polarError", &alt, &az))
         return false;
-    return measureFigures();
+    const tavrinsim::Truth start = tavrinsim::truth();
+    fig.shownAltArcmin = alt;
+    fig.shownAzArcmin = az;
+    fig.trueAltArcmin = start.altErrorArcmin;
+    fig.trueAzArcmin = start.azErrorArcmin;
+    return turnBoltsByFigures("label_polarError", alt, az, 0.1) && measureFigures();
+}
+
+// The user turns each bolt by what the panel says, the way it says, until both
+// figures read no more than the tolerance (the last digit trembles with the stars).
+bool AlignmentDriver::turnBoltsByFigures(const char *label, double alt, double az, double tolerance)
+{
+    for (int round = 0; round < 8; ++round) {
+        if (std::fabs(alt) <= tolerance && std::fabs(az) <= tolerance)
+            return true;
+        // A hand turns a bolt gradually: the program follows the pole star as it goes.
+        const int pieces = int(std::ceil(std::max(std::fabs(alt), std::fabs(az)) / 4.0));
+        for (int k = 0; k < pieces; ++k) {
+            tavrinsim::moveBolts(-alt / pieces, -az / pieces);
+            if (pieces > 1 && !waitFrames(2))
+                return false;
+        }
+        ++fig.boltMoves;
+        if (qEnvironmentVariableIsSet("E2E_VERBOSE"))
+            std::printf("bolts %+.2f' %+.2f'\n", -alt, -az);
+        if (!readPolarError(label, &alt, &az))
+            return false;
+    }
+    return fail(QStringLiteral("the figures still read %1' and %2'").arg(alt).arg(az));
 }
 
 // What the live view says against the sky, over a run of frames: the mark as the
@@ -726,14 +725,13 @@ bool AlignmentDriver::run()
     if (!waitFrames(2))
         return false;
     shot(10, QStringLiteral("target"));
-    auto readPoleStar = [this](QPointF *pos) {
-        if (!waitFrames(3))
-            return false;
-        *pos = measuredStar(hipB);
-        return true;
-    };
-    if (!moveBoltsUntil(readPoleStar, expected, 0.5, 5.0, 8))
+    double alt = 0, az = 0;
+    if (!readPolarError("label_roughError", &alt, &az))
         return false;
+    if (!turnBoltsByFigures("label_roughError", alt, az, 0.2))
+        return false;
+    if (dist(measuredStar(hipB), expected) > 1.0)
+        return fail(QStringLiteral("the figures read nothing to turn with the pole star off its target"));
     shot(10, QStringLiteral("moved"));
     if (!click(win->pushButton_movePolaris_done) || win->currentStep != 11)
         return fail(QStringLiteral("\"adjustment Finished\" did not lead to step 11"));

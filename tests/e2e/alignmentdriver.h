@@ -41,6 +41,8 @@ struct RunConfig
     int gain = 0;            // 0: 60 in the north, 80 in the south
     double skyAduPerSecond = 0; // 0: the simulator's suburban 30 in the north, 10 in the south
     bool zoom75 = false;     // the user picks Zoom 75% so the whole frame fits the window
+    double latitude = 0;     // 0: the simulator's site; else the site's latitude on both sides
+    bool refraction = false; // the sky's air lifts the stars, and the program corrects for it
     QSize windowSize;        // empty: the window's own size
 };
 
@@ -63,6 +65,10 @@ struct Figures
     double finalAltArcmin = 0;
     double finalAzArcmin = 0;
     double finalTotalArcmin = 0;
+    double shownAltArcmin = 0;     // the panel's figures when monitoring starts, signed as the truth
+    double shownAzArcmin = 0;
+    double trueAltArcmin = 0;      // and the sky's at that moment
+    double trueAzArcmin = 0;
     int boltMoves = 0;
     double seconds = 0;
 };
@@ -92,9 +98,9 @@ private:
     bool connectAndSetUp();
     bool matchTemplate(bool rough, int *angle);
     bool pickStarTriple();
-    bool moveBoltsUntil(const std::function<bool(QPointF *)> &read, const QPointF &target, double tolPx,
-                        double trialArcmin, int maxRounds);
     bool monitorAndFineTune();
+    bool readPolarError(const char *label, double *alt, double *az);
+    bool turnBoltsByFigures(const char *label, double alt, double az, double tolerance);
     bool measureFigures();
 
     bool waitFrames(int frames, int timeoutMs = 10000);
