@@ -19,7 +19,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -27,12 +26,11 @@ namespace {
 const int kPoleStar = 11767; // star B of the northern template
 const int kStarA = 5372;
 
+// The inner angle at `at` of the triangle at, p, q, in degrees.
 double angleAt(const QPointF &at, const QPointF &p, const QPointF &q)
 {
-    const QPointF u = p - at;
-    const QPointF v = q - at;
-    const double c = (u.x() * v.x() + u.y() * v.y()) / (std::hypot(u.x(), u.y()) * std::hypot(v.x(), v.y()));
-    return std::acos(std::max(-1.0, std::min(1.0, c))) * 180.0 / M_PI;
+    const double a = QLineF(at, p).angleTo(QLineF(at, q));
+    return std::min(a, 360.0 - a);
 }
 
 // The log file leaves warnings out; a soak wants to see them, so they go to stderr too.

@@ -4,25 +4,39 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QList>
+#include <QLineF>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QString>
+#include <QPointF>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 
-// The settings file beside the test executable, where the window looks first;
-// tests remove it around each case so that no run sees another's values.
-inline QString settingsPath()
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+inline QString settingsPath() // beside the executable, where the window looks first
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.ini");
 }
 
-// Collects the critical lines written while it lives, so a test can insist on the
-// message it expects, or on none. With forward set, every message also goes on to
-// the handler before it (QTest's), so it still shows in the test output.
+inline bool near(const QPointF &a, const QPointF &b, double tolerance) { return QLineF(a, b).length() <= tolerance; }
+
+// A 1280x960 frame of Gaussian stars (sigma 1.6, peak `peak`) on a sky of `sky`.
+inline std::vector<unsigned char> starFrame(const QList<QPointF> &stars, int sky = 8, double peak = 220)
+{
+    std::vector<unsigned char> frame(1280 * 960, static_cast<unsigned char>(sky));
+    for (const QPointF &s : stars)
+        for (int y = std::max(0, int(s.y()) - 8); y <= std::min(959, int(s.y()) + 8); ++y)
+            for (int x = std::max(0, int(s.x()) - 8); x <= std::min(1279, int(s.x()) + 8); ++x) {
+                const double d2 = (x - s.x()) * (x - s.x()) + (y - s.y()) * (y - s.y());
+                unsigned char &px = frame[std::size_t(y) * 1280 + x];
+                px = static_cast<unsigned char>(std::min(255, px + int(peak * std::exp(-d2 / (2 * 1.6 * 1.6)))));
+            }
+    return frame;
+}
+
+// Collects the critical lines written while it lives (and with forward, passes them on).
 class CriticalCatcher
 {
 public:
@@ -36,9 +50,6 @@ public:
         qInstallMessageHandler(previous);
         current() = nullptr;
     }
-    CriticalCatcher(const CriticalCatcher &) = delete;
-    CriticalCatcher &operator=(const CriticalCatcher &) = delete;
-
     QStringList messages;
 
 private:
@@ -47,85 +58,59 @@ private:
         static CriticalCatcher *catcher = nullptr;
         return catcher;
     }
-
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
-        CriticalCatcher *catcher = current();
-        if (!catcher)
-            return;
-        if (type == QtCriticalMsg)
-            catcher->messages.append(message);
-        if (catcher->forward && catcher->previous)
-            catcher->previous(type, context, message);
+        if (CriticalCatcher *catcher = current()) {
+            if (type == QtCriticalMsg)
+                catcher->messages.append(message);
+            if (catcher->forward && catcher->previous)
+                catcher->previous(type, context, message);
+        }
     }
-
     bool forward;
     QtMessageHandler previous = nullptr;
 };
 
-// Answers every modal window that opens while it lives, so no test waits on one,
-// and remembers what each said. A message box gets `reply` where it has that
-// button and is rejected otherwise; any other modal window is closed.
+// Answers every modal window that opens while it lives and keeps the texts: a box
+// gets `reply` where it has that button, anything else is closed. As a guard (Fail)
+// any box fails the test at once with its text; an answerer made inside takes over.
 class BoxAnswerer
 {
 public:
-    struct Box
+    enum Mode { Answer, Fail };
+    explicit BoxAnswerer(QMessageBox::StandardButton reply = QMessageBox::Ok, Mode mode = Answer) : outer(active())
     {
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString title;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        bool hasParent = false;
-    };
-    QList<Box> boxes;
-
-    explicit BoxAnswerer(QMessageBox::StandardButton reply = QMessageBox::Ok)
-    {
-        QObject::connect(&poll, &QTimer::timeout, [this, reply] {
+        active() = this;
+        QObject::connect(&poll, &QTimer::timeout, [this, reply, mode] {
             QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
+            if (!modal || !modal->isVisible() || active() != this)
                 return;
-            Box seen;
-            seen.title = modal->windowTitle();
-            seen.hasParent = modal->parentWidget() != nullptr;
             auto *box = qobject_cast<QMessageBox *>(modal);
-            if (!box) {
-                boxes.append(seen);
-                modal->close();
-                return;
-            }
-            seen.icon = box->icon();
-            seen.text = box->text();
-            seen.buttons = box->standardButtons();
-            seen.defaultButton = box->standardButton(box->defaultButton());
-            boxes.append(seen);
-            QAbstractButton *button = reply == QMessageBox::NoButton ? nullptr : box->button(reply);
+            seen << (box ? box->text() : modal->windowTitle());
+            seenTitles << modal->windowTitle();
+            if (mode == Fail)
+                QTest::qFail(qPrintable(QStringLiteral("unexpected box: ") + seen.last()), __FILE__, __LINE__);
+            QAbstractButton *button = box && reply != QMessageBox::NoButton ? box->button(reply) : nullptr;
             if (button)
                 button->click();
             else
-                box->reject();
+                modal->close();
         });
         poll.start(10);
     }
-
-    QStringList titles() const
-    {
-        QStringList all;
-        for (const Box &box : boxes)
-            all << box.title;
-        return all;
-    }
-
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const Box &box : boxes)
-            all << box.text;
-        return all;
-    }
+    explicit BoxAnswerer(Mode mode) : BoxAnswerer(QMessageBox::NoButton, mode) {}
+    ~BoxAnswerer() { active() = outer; }
+    QStringList texts() const { return seen; }
+    QStringList titles() const { return seenTitles; }
 
 private:
+    static BoxAnswerer *&active()
+    {
+        static BoxAnswerer *innermost = nullptr;
+        return innermost;
+    }
+    BoxAnswerer *outer;
+    QStringList seen, seenTitles;
     QTimer poll;
 };
 

@@ -1,0 +1,295 @@
+// The simulated camera library through its 17 functions and its sky, and the main
+// window against it: the connection, every connect failure, the camera controls,
+// and a camera that misbehaves while streaming.
+#include "camera/camerastate.h"
+#include "camera/tavrinapi.h"
+#include "capture/capturethread.h"
+#include "capture/liveviewstate.h"
+#include "mainwindow/mainwindow.h"
+#include "starmath/starmath.h"
+#include "tavrinsim.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QAbstractSpinBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QThread>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+Q_DECLARE_METATYPE(tavrinsim::Fault)
+
+namespace {
+
+int countCalls(const std::string &prefix)
+{
+    const auto log = tavrinsim::callLog();
+    return int(std::count_if(log.begin(), log.end(), [&](const std::string &e) { return e.rfind(prefix, 0) == 0; }));
+}
+
+int lastIndexOf(const std::string &name)
+{
+    const auto names = tavrinsim::callNames();
+    return int(std::find(names.rbegin(), names.rend(), name).base() - names.begin()) - 1;
+}
+
+void freshSky()
+{
+    tavrinsim::reset();
+    tavrinsim::setPanelMode(tavrinsim::PanelMode::Never);
+    tavrinsim::setDateTime(QDateTime(QDate(2025, 10, 1), QTime(21, 0), Qt::UTC));
+    tavrinsim::setClockRate(0);
+    tavrinsim::MountParams p = tavrinsim::mountParams();
+    p.noise = false;
+    tavrinsim::setMountParams(p);
+}
+
+TAVRIN_HANDLE openCamera()
+{
+    char id[TAVRIN_ID_SIZE];
+    if (InitTAVRINResource() != 0 || ScanTAVRIN() != 1 || GetTAVRINId(0, id) != 0)
+        return 0;
+    const TAVRIN_HANDLE h = OpenTAVRIN(id);
+    return h && InitTAVRIN(h) == 0 ? h : 0;
+}
+
+} // namespace
+
+class TestCameraSim : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void mountPanel();
+    void connectionAndWindowState();
+    void connectFailures_data();
+    void connectFailures();
+    void faultsWhileStreaming();
+    void closeWaitsForCapture();
+
+private:
+    QAction *connectAction() const { return window->findChild<QAction *>("actionConnect"); }
+    QLabel *image() const { return window->findChild<QLabel *>("label_showImg"); }
+    void disconnectPromptly();
+    std::unique_ptr<CriticalCatcher> criticals;
+    std::unique_ptr<BoxAnswerer> guard;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestCameraSim::init()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(settingsPath());
+    freshSky();
+    cameraState.reset();
+    liveViewState.reset();
+    criticals.reset(new CriticalCatcher(true));
+    guard.reset(new BoxAnswerer(BoxAnswerer::Fail));
+    window.reset(new MainWindow(nullptr));
+    tavrinsim::clearCallLog();
+}
+
+void TestCameraSim::cleanup()
+{
+    window.reset();
+    guard.reset();
+    criticals.reset();
+    tavrinsim::reset();
+    QFile::remove(settingsPath());
+}
+
+void TestCameraSim::disconnectPromptly()
+{
+    QElapsedTimer clock;
+    clock.start();
+    connectAction()->trigger();
+    QVERIFY2(clock.elapsed() < 2000, "disconnect must not wait on the camera");
+    QVERIFY(!cameraState.cameraConnected);
+    QVERIFY(window->captureThread->isFinished());
+    QCOMPARE(connectAction()->text(), QStringLiteral("Connect"));
+}
+
+// The simulator's mount panel turns the axis and the bolts.
+void TestCameraSim::mountPanel()
+{
+    window.reset();
+    tavrinsim::setPanelMode(tavrinsim::PanelMode::Always);
+    const TAVRIN_HANDLE h = openCamera();
+    QWidget *panel = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == QLatin1String("Virtual mount (simulated camera)"))
+            panel = w;
+    QVERIFY(panel);
+    const tavrinsim::MountParams before = tavrinsim::mountParams();
+    for (QPushButton *b : panel->findChildren<QPushButton *>())
+        if (b->text() == QStringLiteral("+15\u00b0") || b->text() == QStringLiteral("+10\u2032"))
+            b->click(); // the altitude row comes first
+    QCOMPARE(tavrinsim::mountParams().raAngleDeg, before.raAngleDeg + 15.0);
+    QCOMPARE(tavrinsim::mountParams().altErrorArcmin, before.altErrorArcmin + 10.0);
+    for (QPushButton *b : panel->findChildren<QPushButton *>())
+        b->click();
+    for (QAbstractSpinBox *box : panel->findChildren<QAbstractSpinBox *>())
+        box->stepUp();
+    QVERIFY(tavrinsim::truth().totalErrorArcmin >= 29.0 && tavrinsim::truth().totalErrorArcmin <= 181.0);
+    QCOMPARE(CloseTAVRIN(h), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!tavrinsim::panelVisible());
+}
+
+void TestCameraSim::connectionAndWindowState()
+{
+    connectAction()->trigger();
+    QVERIFY(cameraState.cameraConnected);
+    QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > 0, 5000);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Orvanta - ID:ORVANTA-SIM0001"));
+    connectAction()->trigger();
+    const std::vector<std::string> expected = {
+        "ScanTAVRIN()", "GetTAVRINId(0)", "OpenTAVRIN(ORVANTA-SIM0001)", "SetTAVRINReadMode(0)",
+        "SetTAVRINStreamMode(1)", "InitTAVRIN()", "SetTAVRINBitsMode(8)", "SetTAVRINBinMode(1,1)",
+        "SetTAVRINResolution(0,0,1280,960)", "GetTAVRINParam(8)", "GetTAVRINParam(6)", "SetTAVRINParam(12,30)",
+        "SetTAVRINParam(9,0)", "BeginTAVRINLive()", "GetTAVRINLiveFrame()", "StopTAVRINLive()", "CloseTAVRIN()"};
+    QCOMPARE(tavrinsim::callLog(), expected);
+    QVERIFY(criticals->messages.isEmpty());
+    QVERIFY(!window->findChild<QMenu *>("menuZoom")->isEnabled());
+
+    QVERIFY(criticals->messages.isEmpty());
+}
+
+void TestCameraSim::connectFailures_data()
+{
+    QTest::addColumn<int>("fault"); // -1: none, the decoy decides
+    QTest::addColumn<QString>("decoy"); // id reported before the simulated camera
+    QTest::addColumn<QString>("logLine");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<int>("closes"); // CloseTAVRIN calls: an opened camera not set up is closed again
+    using F = tavrinsim::Fault;
+    const QString notFound = "Not Found TAVRIN Orvanta equipment!";
+    QTest::newRow("no camera") << int(F::NoCamera) << "" << "" << notFound << false << 0;
+    QTest::newRow("id without prefix") << int(F::IdWithoutPrefix) << "" << "" << notFound << false << 0;
+    QTest::newRow("id not readable") << int(F::GetIdFails) << "" << "" << notFound << false << 0;
+    QTest::newRow("open fails") << int(F::OpenFails) << "" << "OpenTAVRIN failure!"
+                                << "Can not connect Orvanta as OpenTAVRIN error!" << false << 0;
+    QTest::newRow("read mode fails") << int(F::ReadModeFails) << "" << "SetTAVRINReadMode 0 Failure" << "" << true << 0;
+    QTest::newRow("stream mode fails") << int(F::StreamModeFails) << "" << "SetTAVRINStreamMode 1 Failure" << ""
+                                       << false << 1;
+    QTest::newRow("init fails") << int(F::InitFails) << "" << "InitTAVRIN failure!"
+                                << "Can not connect Orvanta as InitTAVRIN error!" << false << 1;
+    QTest::newRow("decoy ORVANTA-0042 is tried") << -1 << "ORVANTA-0042" << "OpenTAVRIN failure!"
+                                                 << "Can not connect Orvanta as OpenTAVRIN error!" << false << 0;
+    QTest::newRow("decoy ORVANTA is tried") << -1 << "ORVANTA" << "OpenTAVRIN failure!"
+                                            << "Can not connect Orvanta as OpenTAVRIN error!" << false << 0;
+    QTest::newRow("id too long, no NUL: cut") << int(F::IdTooLong) << "" << "" << "" << true << 0;
+    for (const char *skipped : {"ORVANTA-X-0042", "orvanta-0042", "ORVANTAX-0042", "XORVANTA-0042", "ORVANT-0042"})
+        QTest::newRow(skipped) << -1 << skipped << "" << "" << true << 0;
+}
+
+void TestCameraSim::connectFailures()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, decoy);
+    QFETCH(QString, logLine);
+    QFETCH(QString, box);
+    QFETCH(bool, connected);
+    QFETCH(int, closes);
+    if (fault >= 0)
+        tavrinsim::setFault(tavrinsim::Fault(fault));
+    if (!decoy.isEmpty())
+        tavrinsim::setDecoyIds({decoy.toStdString()});
+    BoxAnswerer answerer;
+    connectAction()->trigger();
+    QCOMPARE(criticals->messages, logLine.isEmpty() ? QStringList() : QStringList{logLine});
+    QCOMPARE(answerer.texts(), box.isEmpty() ? QStringList() : QStringList{box});
+    QCOMPARE(bool(cameraState.cameraConnected), connected);
+    QVERIFY(decoy.isEmpty() || connected || countCalls("GetTAVRINId(1)") == 0); // the first prefixed id only
+    QCOMPARE(connectAction()->text(), connected ? QStringLiteral("Disconnect") : QStringLiteral("Connect"));
+    if (connected)
+        return;
+    QCOMPARE(window->windowTitle(), QStringLiteral("Orvanta"));
+    QCOMPARE(countCalls("BeginTAVRINLive"), 0);
+    QCOMPARE(countCalls("CloseTAVRIN"), closes);
+    tavrinsim::clearFaults(); // the next try works
+    tavrinsim::setDecoyIds({});
+    connectAction()->trigger();
+    QVERIFY(cameraState.cameraConnected);
+}
+
+// Frames of the wrong size and a camera that vanishes: nothing hangs, disconnect
+// works, and the next connect streams again.
+void TestCameraSim::faultsWhileStreaming()
+{
+    tavrinsim::clearFaults();
+    tavrinsim::setFramePacing(false);
+    tavrinsim::setFault(tavrinsim::Fault::WrongFrameSize);
+    connectAction()->trigger();
+    liveViewState.update([](LiveView &v) {
+        v.showAxisCenter = v.showStarCircle = v.showExpectedPole = v.showStarAMark = v.monitorPole = true;
+        v.axisCenter = QPointF(1279.5, 0.5);
+        v.starBSearch = QPointF(3, 2);
+    });
+    long long calls = tavrinsim::liveFrameCalls();
+    QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > calls + 5, 10000);
+    QVERIFY(image()->pixmap(Qt::ReturnByValue).isNull()); // dropped, never shown
+    QCOMPARE(criticals->messages.filter("frame dropped").size(), 1); // and said once
+    tavrinsim::clearFaults();
+    QTRY_COMPARE_WITH_TIMEOUT(image()->pixmap(Qt::ReturnByValue).size(), QSize(1280, 960), 5000);
+
+    tavrinsim::setFault(tavrinsim::Fault::CameraDisappears);
+    QTest::qWait(200);
+    QVERIFY(cameraState.cameraConnected);
+    disconnectPromptly();
+    tavrinsim::clearFaults();
+    calls = tavrinsim::liveFrameCalls();
+    connectAction()->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > calls + 2, 5000);
+    disconnectPromptly();
+}
+
+// The camera is closed only once no frame call can still be running, on disconnect
+// and on window close; a close that fails keeps the record honest.
+void TestCameraSim::closeWaitsForCapture()
+{
+    std::atomic<bool> closedDuringFrameCall{false};
+    CaptureThread::FrameSource source;
+    source.getLiveFrame = [&](TAVRIN_HANDLE h, std::uint32_t *w, std::uint32_t *ht, std::uint32_t *bpp,
+                              std::uint32_t *ch, unsigned char *buf) {
+        const int rc = GetTAVRINLiveFrame(h, w, ht, bpp, ch, buf);
+        QThread::msleep(20);
+        if (lastIndexOf("CloseTAVRIN") > lastIndexOf("GetTAVRINLiveFrame"))
+            closedDuringFrameCall = true;
+        return rc;
+    };
+    window->captureThread->setFrameSource(source);
+    tavrinsim::setFramePacing(false);
+    for (int round = 0; round < 2; ++round) {
+        connectAction()->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > 2 + 3 * round, 5000);
+        if (round == 0)
+            disconnectPromptly();
+        else
+            QVERIFY(window->close());
+        QTest::qWait(50);
+        QVERIFY(!closedDuringFrameCall);
+        QVERIFY(lastIndexOf("GetTAVRINLiveFrame") < lastIndexOf("StopTAVRINLive"));
+        QVERIFY(lastIndexOf("StopTAVRINLive") < lastIndexOf("CloseTAVRIN"));
+    }
+    QVERIFY(!cameraState.cameraLibraryReady);
+    QVERIFY(QFile::exists(settingsPath()));
+    tavrinsim::clearCallLog();
+    connectAction()->trigger(); // closed means closed
+    QVERIFY(tavrinsim::callLog().empty());
+
+}
+
+QTEST_MAIN(TestCameraSim)
+#include "test_camera_sim.moc"
