@@ -138,7 +138,7 @@ void TestMeasurement::windowRefuses()
         w.pushbuttonGetCurPolarisDoneClicked();
     else
         QTest::mouseDClick(w.findChild<QLabel *>("label_showImg"), Qt::LeftButton, Qt::NoModifier, click.toPoint());
-    QTRY_COMPARE(answer.boxes.size(), 1);
+    QTRY_COMPARE(answer.texts().size(), 1);
     QVERIFY2(answer.texts().first().contains(says), qPrintable(answer.texts().first()));
     QCOMPARE(w.currentStep, step);
     cameraState.cameraConnected = false;
