@@ -70,10 +70,12 @@ class TestCameraSim : public QObject
 private slots:
     void init();
     void cleanup();
+    void libraryRefuses();
     void mountPanel();
     void connectionAndWindowState();
     void connectFailures_data();
     void connectFailures();
+    void typedValues();
     void faultsWhileStreaming();
     void closeWaitsForCapture();
 
@@ -117,6 +119,37 @@ void TestCameraSim::disconnectPromptly()
     QVERIFY(!cameraState.cameraConnected);
     QVERIFY(window->captureThread->isFinished());
     QCOMPARE(connectAction()->text(), QStringLiteral("Connect"));
+}
+
+// Stale handles, a missing buffer, an id without NUL, a vanished camera: refused,
+// and nothing written beyond what the caller owns.
+void TestCameraSim::libraryRefuses()
+{
+    window.reset();
+    tavrinsim::reset();
+    char id[TAVRIN_ID_SIZE + 8];
+    std::vector<unsigned char> buf(1280 * 960 * 3, 0xA5);
+    std::uint32_t w = 0, h = 0, bpp = 0, ch = 0;
+    QCOMPARE(ScanTAVRIN(), 0); // before the library is initialised
+    QVERIFY(InitTAVRINResource() == 0 && GetTAVRINId(1, id) == -1 && GetTAVRINId(0, nullptr) == -1 && !OpenTAVRIN(nullptr));
+    QVERIFY(GetTAVRINParam(12345, TAVRIN_CONTROL_GAIN) == -1 && BeginTAVRINLive(12345) && CloseTAVRIN(12345));
+    QVERIFY(GetTAVRINLiveFrame(12345, &w, &h, &bpp, &ch, buf.data()) != 0 && buf[0] == 0xA5);
+    tavrinsim::setFault(tavrinsim::Fault::IdTooLong);
+    std::memset(id, '#', sizeof id);
+    QVERIFY(GetTAVRINId(0, id) == 0 && !std::memchr(id, '\0', TAVRIN_ID_SIZE) && id[TAVRIN_ID_SIZE] == '#');
+    const TAVRIN_HANDLE cam = OpenTAVRIN(id); // read no further than its buffer
+    QVERIFY(cam && !OpenTAVRIN(id) && BeginTAVRINLive(cam) && InitTAVRIN(cam) == 0);
+    for (int control : {TAVRIN_CONTROL_GAIN, TAVRIN_CONTROL_EXPOSURE, TAVRIN_CONTROL_SPEED, TAVRIN_CONTROL_TRAFFIC, 3})
+        SetTAVRINParam(cam, control, -5), SetTAVRINParam(cam, control, 1e9);
+    QVERIFY(GetTAVRINParam(cam, TAVRIN_CONTROL_GAIN) == 100 && GetTAVRINParam(cam, 3) == -1);
+    tavrinsim::setFramePacing(false);
+    QCOMPARE(BeginTAVRINLive(cam), 0);
+    tavrinsim::setFault(tavrinsim::Fault::CameraDisappears);
+    QVERIFY(GetTAVRINLiveFrame(cam, &w, &h, &bpp, &ch, buf.data()) == -1 && ScanTAVRIN() == 0 && StopTAVRINLive(cam));
+    QCOMPARE(CloseTAVRIN(cam), 0); // releases the vanished camera's handle
+    OutputTAVRINDebug(std::string(5000, 'a').c_str());
+    OutputTAVRINDebug(nullptr);
+    QCOMPARE(tavrinsim::debugLines().back().size(), size_t(4095));
 }
 
 // The simulator's mount panel turns the axis and the bolts.
@@ -222,6 +255,25 @@ void TestCameraSim::connectFailures()
     tavrinsim::setDecoyIds({});
     connectAction()->trigger();
     QVERIFY(cameraState.cameraConnected);
+}
+
+// Typed and entered: shown clamped, the slider follows, sent exactly once.
+void TestCameraSim::typedValues()
+{
+    const struct { const char *control, *typed, *shown; std::string sent; } rows[] = {
+        {"Gain", "0", "1", "SetTAVRINParam(6,1)"},          {"Speed", "999", "2", "SetTAVRINParam(9,2)"},
+        {"Expose", "007", "007", "SetTAVRINParam(8,7000)"}, {"Traffic", "300", "255", "SetTAVRINParam(12,255)"},
+        {"Gain", "99999999999", "100", "SetTAVRINParam(6,100)"}};
+    connectAction()->trigger();
+    for (const auto &row : rows) {
+        auto *edit = window->findChild<QLineEdit *>(QString("lineEdit") + row.control);
+        edit->setText(row.typed);
+        tavrinsim::clearCallLog();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), QString(row.shown));
+        QCOMPARE(window->findChild<QSlider *>(QString("slider") + row.control)->value(), QString(row.shown).toInt());
+        QCOMPARE(countCalls(row.sent.substr(0, row.sent.find(',') + 1)) + countCalls(row.sent), 2); // once, this value
+    }
 }
 
 // Frames of the wrong size and a camera that vanishes: nothing hangs, disconnect

@@ -268,6 +268,12 @@ void TestSettingsLanguages::smoke()
             if (button->isVisible() && button->isEnabled())
                 button->click();
     }
+    w.templateAngle = 0; // the template's angle buttons stop at the ends
+    w.on_pushButton_confirm_minus_clicked(), w.on_pushButton_rough_minus_clicked();
+    QCOMPARE(w.templateAngle, 0);
+    w.templateAngle = 360;
+    w.on_pushButton_confirm_add_clicked(), w.on_pushButton_rough_add_clicked();
+    QCOMPARE(w.templateAngle, 360);
     for (int unit : {1, 0, 1})
         w.refractionDialog->findChild<QComboBox *>("comboBox_presure")->setCurrentIndex(unit);
     cameraState.cameraConnected = false;
