@@ -1,7 +1,9 @@
 // The simulated camera: the 17 library functions and the control API.
+// Calls for INDI cameras (ids from the scan, their handles) go to indicamera.
 // One mutex guards the state and is held only to read or change it; frames
 // are rendered outside it, so the panel and SetTAVRINParam never wait for a frame.
 #include "camera/tavrinapi.h"
+#include "indicamera.h"
 #include "mountpanel.h"
 #include "renderer.h"
 #include "skymodel.h"
@@ -527,14 +529,25 @@ TAVRIN_API int TAVRIN_CALL InitTAVRINResource(void)
 
 TAVRIN_API int TAVRIN_CALL ScanTAVRIN(void)
 {
+    bool ready;
+    {
+        std::lock_guard<std::mutex> lock(stateMutex());
+        State &s = state();
+        logCall(s, "ScanTAVRIN");
+        ready = s.resourceReady;
+    }
+    // The INDI cameras first, then ours; the INDI scan may take seconds, outside the lock.
+    const int indi = ready ? indicam::scan() : 0;
     std::lock_guard<std::mutex> lock(stateMutex());
-    State &s = state();
-    logCall(s, "ScanTAVRIN");
-    return cameraCount(s);
+    return indi + cameraCount(state());
 }
 
 TAVRIN_API int TAVRIN_CALL GetTAVRINId(int index, char *id)
 {
+    const int indi = indicam::scannedCount();
+    if (index >= 0 && index < indi)
+        return indicam::cameraId(index, id) ? 0 : -1;
+    index -= indi;
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "GetTAVRINId", fmtArgs({double(index)}));
@@ -555,6 +568,8 @@ TAVRIN_API int TAVRIN_CALL GetTAVRINId(int index, char *id)
 
 TAVRIN_API TAVRIN_HANDLE TAVRIN_CALL OpenTAVRIN(char *id)
 {
+    if (const TAVRIN_HANDLE indi = indicam::open(id))
+        return indi;
     PanelMode mode;
     TAVRIN_HANDLE handle = 0;
     {
@@ -587,6 +602,8 @@ TAVRIN_API TAVRIN_HANDLE TAVRIN_CALL OpenTAVRIN(char *id)
 
 TAVRIN_API int TAVRIN_CALL SetTAVRINReadMode(TAVRIN_HANDLE h, int mode)
 {
+    if (indicam::owns(h))
+        return 0;  // set up when opened; frames always come as 8-bit 1280 x 960
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "SetTAVRINReadMode", fmtArgs({double(mode)}));
@@ -597,6 +614,8 @@ TAVRIN_API int TAVRIN_CALL SetTAVRINReadMode(TAVRIN_HANDLE h, int mode)
 
 TAVRIN_API int TAVRIN_CALL SetTAVRINStreamMode(TAVRIN_HANDLE h, unsigned char mode)
 {
+    if (indicam::owns(h))
+        return 0;  // set up when opened; frames always come as 8-bit 1280 x 960
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "SetTAVRINStreamMode", fmtArgs({double(mode)}));
@@ -609,6 +628,8 @@ TAVRIN_API int TAVRIN_CALL SetTAVRINStreamMode(TAVRIN_HANDLE h, unsigned char mo
 
 TAVRIN_API int TAVRIN_CALL InitTAVRIN(TAVRIN_HANDLE h)
 {
+    if (indicam::owns(h))
+        return 0;  // set up when opened; frames always come as 8-bit 1280 x 960
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "InitTAVRIN");
@@ -620,6 +641,8 @@ TAVRIN_API int TAVRIN_CALL InitTAVRIN(TAVRIN_HANDLE h)
 
 TAVRIN_API int TAVRIN_CALL SetTAVRINBitsMode(TAVRIN_HANDLE h, int bits)
 {
+    if (indicam::owns(h))
+        return 0;  // set up when opened; frames always come as 8-bit 1280 x 960
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "SetTAVRINBitsMode", fmtArgs({double(bits)}));
@@ -628,6 +651,8 @@ TAVRIN_API int TAVRIN_CALL SetTAVRINBitsMode(TAVRIN_HANDLE h, int bits)
 
 TAVRIN_API int TAVRIN_CALL SetTAVRINBinMode(TAVRIN_HANDLE h, int binX, int binY)
 {
+    if (indicam::owns(h))
+        return 0;  // set up when opened; frames always come as 8-bit 1280 x 960
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "SetTAVRINBinMode", fmtArgs({double(binX), double(binY)}));
@@ -636,6 +661,8 @@ TAVRIN_API int TAVRIN_CALL SetTAVRINBinMode(TAVRIN_HANDLE h, int binX, int binY)
 
 TAVRIN_API int TAVRIN_CALL SetTAVRINResolution(TAVRIN_HANDLE h, int startX, int startY, int width, int height)
 {
+    if (indicam::owns(h))
+        return 0;  // set up when opened; frames always come as 8-bit 1280 x 960
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "SetTAVRINResolution",
@@ -652,6 +679,8 @@ TAVRIN_API int TAVRIN_CALL SetTAVRINResolution(TAVRIN_HANDLE h, int startX, int 
 
 TAVRIN_API double TAVRIN_CALL GetTAVRINParam(TAVRIN_HANDLE h, int controlId)
 {
+    if (indicam::owns(h))
+        return indicam::param(h, controlId);
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "GetTAVRINParam", fmtArgs({double(controlId)}));
@@ -668,6 +697,8 @@ TAVRIN_API double TAVRIN_CALL GetTAVRINParam(TAVRIN_HANDLE h, int controlId)
 
 TAVRIN_API int TAVRIN_CALL SetTAVRINParam(TAVRIN_HANDLE h, int controlId, double value)
 {
+    if (indicam::owns(h))
+        return indicam::setParam(h, controlId, value);
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "SetTAVRINParam", fmtArgs({double(controlId), value}));
@@ -689,6 +720,8 @@ TAVRIN_API int TAVRIN_CALL SetTAVRINParam(TAVRIN_HANDLE h, int controlId, double
 
 TAVRIN_API int TAVRIN_CALL BeginTAVRINLive(TAVRIN_HANDLE h)
 {
+    if (indicam::owns(h))
+        return indicam::beginLive(h);
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "BeginTAVRINLive");
@@ -702,6 +735,8 @@ TAVRIN_API int TAVRIN_CALL BeginTAVRINLive(TAVRIN_HANDLE h)
 TAVRIN_API int TAVRIN_CALL GetTAVRINLiveFrame(TAVRIN_HANDLE h, uint32_t *width, uint32_t *height, uint32_t *bpp,
                                               uint32_t *channels, unsigned char *buffer)
 {
+    if (indicam::owns(h))
+        return indicam::liveFrame(h, width, height, bpp, channels, buffer);
     Snapshot snap;
     int roiX, roiY, roiW, roiH;
     {
@@ -752,6 +787,8 @@ TAVRIN_API int TAVRIN_CALL GetTAVRINLiveFrame(TAVRIN_HANDLE h, uint32_t *width, 
 
 TAVRIN_API int TAVRIN_CALL StopTAVRINLive(TAVRIN_HANDLE h)
 {
+    if (indicam::owns(h))
+        return indicam::stopLive(h);
     std::lock_guard<std::mutex> lock(stateMutex());
     State &s = state();
     logCall(s, "StopTAVRINLive");
@@ -763,6 +800,8 @@ TAVRIN_API int TAVRIN_CALL StopTAVRINLive(TAVRIN_HANDLE h)
 
 TAVRIN_API int TAVRIN_CALL CloseTAVRIN(TAVRIN_HANDLE h)
 {
+    if (indicam::owns(h))
+        return indicam::close(h);
     {
         std::lock_guard<std::mutex> lock(stateMutex());
         State &s = state();

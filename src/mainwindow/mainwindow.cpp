@@ -121,6 +121,7 @@ MainWindow::MainWindow(QWidget *parent)
     favoriteDialog = new FavoriteDialog(this);
     translator = new QTranslator(this);
     captureThread = new CaptureThread();
+    createCameraServerMenu();
 
     // The dialogs re-text before the window, in this order.
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);

@@ -11,6 +11,7 @@
 //   mainwindow_template.cpp  the template overlay and its rotation
 //   mainwindow_style.cpp     panel appearance: styles, group heads, glow, mark angle
 //   mainwindow_camera.cpp    connection, camera controls, window close
+//   mainwindow_cameraserver.cpp  the INDI camera server dialog and the field check
 //   mainwindow_display.cpp   frame display, frame rate and zoom
 //   mainwindow_language.cpp  language switching and the manual link
 //   mainwindow_settings.cpp  the settings file
@@ -32,9 +33,11 @@
 
 #include <functional>
 
+#include "camera/cameraserver.h"
 #include "starmath/skyposition.h"
 
 class AboutDialog;
+class CameraServerDialog;
 class AstroRefractionDialog;
 class CaptureThread;
 class FavoriteDialog;
@@ -261,6 +264,11 @@ private:
     void applyStyleLook(bool mono);
     // A language action's toggled slot: stores the code and asks for the change.
     void selectLanguage(bool checked, const char *code);
+    // The Device menu's camera server entry, when the camera library takes settings.
+    void createCameraServerMenu();
+    void openCameraServerDialog();
+    // After a connect: tells the user when an INDI camera's field cannot show the templates.
+    void checkCameraField();
 
 public:
     Ui::MainWindow *ui = nullptr;
@@ -330,6 +338,8 @@ public:
     AstroRefractionDialog *refractionDialog = nullptr;
     PoleTrackingDialog *trackingDialog = nullptr;
     FavoriteDialog *favoriteDialog = nullptr;
+    CameraServerDialog *cameraServerDialog = nullptr;  // null when the library takes no settings
+    QAction *actionCamera_Server = nullptr;
     CaptureThread *captureThread = nullptr;
 
     QTimer *displayTimer = nullptr;
@@ -382,6 +392,7 @@ public:
     QString language;             // two-letter code, matched case-sensitively
     QString region;               // "North" or "South"
     float zoomFactor = 1.0f;      // 1.0, 0.75 or 0.5
+    CameraServerSettings cameraServer;
     int currentStep = 0;
     int templateAngle = 0;        // degrees, shared by both match sliders
 

@@ -2,6 +2,7 @@
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "camera/cameraserver.h"
 #include "camera/camerastate.h"
 #include "camera/tavrinlibrary.h"
 #include "capture/capturethread.h"
@@ -194,6 +195,7 @@ void MainWindow::on_actionConnect_triggered()
         return;
     }
 
+    applyCameraServer(cameraServer, region);
     if (!findProductCamera(cameraState.cameraId)) {
         QMessageBox::information(this, tr("Info"), tr("Not Found TAVRIN Orvanta equipment!"), QMessageBox::Ok);
         return;
@@ -258,6 +260,7 @@ void MainWindow::on_actionConnect_triggered()
     tavrinLib.SetTAVRINParam(handle, TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
 
     captureThread->startCapture();
+    checkCameraField();
 }
 
 void MainWindow::on_sliderExpose_valueChanged(int value)

@@ -158,6 +158,13 @@ void writeAll(QSettings &settings, const MainWindow &w)
     if (w.savedAxisDate.isValid())
         settings.setValue(QStringLiteral("date"), w.savedAxisDate.toString(Qt::ISODate));
     settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("CAMERA_SERVER"));
+    settings.setValue(QStringLiteral("host"), w.cameraServer.host);
+    settings.setValue(QStringLiteral("port"), w.cameraServer.port);
+    settings.setValue(QStringLiteral("focal_length"), formatNumber(w.cameraServer.focalLength));
+    settings.setValue(QStringLiteral("camera"), w.cameraServer.camera);
+    settings.endGroup();
 }
 
 enum class Written { Yes, OverDamagedFile, No };
@@ -238,6 +245,16 @@ bool MainWindow::readSettings()
     settings.endGroup();
     liveViewState.set(&LiveView::axisCenter, QPointF(x, y));
     savedAxisCenter = QPointF(x, y);
+
+    settings.beginGroup(QStringLiteral("CAMERA_SERVER"));
+    const CameraServerSettings serverDefaults;
+    cameraServer.host = readText(settings, QStringLiteral("host"), serverDefaults.host).trimmed();
+    const int port = settings.value(QStringLiteral("port"), serverDefaults.port).toInt();
+    cameraServer.port = port >= 1 && port <= 65535 ? port : serverDefaults.port;
+    const float focal = readFloat(settings, QStringLiteral("focal_length"), 0.0f);
+    cameraServer.focalLength = focal > 0.0f ? double(focal) : 0.0;
+    cameraServer.camera = readText(settings, QStringLiteral("camera"), QString());
+    settings.endGroup();
 
     return true;
 }

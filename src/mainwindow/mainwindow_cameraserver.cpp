@@ -1,0 +1,82 @@
+// INDI cameras: the Device menu's camera server dialog, handing its settings to
+// the camera library, and the field-of-view check after a connect.
+#include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "camera/cameraserver.h"
+#include "camera/camerastate.h"
+#include "camera/tavrinapi.h"
+#include "dialogs/cameraserverdialog.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+// What the library's scan finds with these settings; the camera library must be
+// ready. The real settings are handed over again on OK, Cancel and every connect.
+CameraServerDialog::TestResult testServer(const CameraServerSettings &settings, const QString &region)
+{
+    CameraServerDialog::TestResult result;
+    applyCameraServer(settings, region);
+    if (!cameraState.cameraLibraryReady)
+        return result;
+    ScanTAVRIN();
+    result.status = tavrinOption("server_status");
+    const QString ids = tavrinOption("cameras");
+    if (!ids.isEmpty())
+        result.ids = ids.split(QLatin1Char('\n'));
+    return result;
+}
+
+} // namespace
+
+void MainWindow::createCameraServerMenu()
+{
+    // A camera library without the settings entry point has nothing to set here.
+    if (!tavrinOptionEntry())
+        return;
+    cameraServerDialog = new CameraServerDialog(
+        this, [this](const CameraServerSettings &s) { return testServer(s, region); });
+    actionCamera_Server = new QAction(this);
+    actionCamera_Server->setObjectName(QStringLiteral("actionCamera_Server"));
+    ui->menuDevice->addAction(actionCamera_Server);
+    connect(actionCamera_Server, &QAction::triggered, this, &MainWindow::openCameraServerDialog);
+    connect(this, &MainWindow::resetUI, cameraServerDialog, &CameraServerDialog::uiReset);
+    connect(this, &MainWindow::resetUI, this, [this] { actionCamera_Server->setText(tr("Camera Server...")); });
+    actionCamera_Server->setText(tr("Camera Server..."));
+}
+
+void MainWindow::openCameraServerDialog()
+{
+    cameraServerDialog->setSettings(cameraServer);
+    if (cameraServerDialog->exec() == QDialog::Accepted)
+        cameraServer = cameraServerDialog->settings();
+    applyCameraServer(cameraServer, region);
+}
+
+void MainWindow::checkCameraField()
+{
+    const FieldCheck check = checkField(tavrinOption("field"), cameraServer.focalLength);
+    if (check.result == FieldCheck::NoFocalLength) {
+        QMessageBox::warning(this, tr("Warn"),
+                             tr("The focal length of the camera's lens is not set, so the stars cannot be "
+                                "brought to the scale of the star template. Set it under Device, Camera "
+                                "Server, then connect again."),
+                             QMessageBox::Ok);
+    } else if (check.result == FieldCheck::TooNarrow) {
+        const QString field = tavrinOption("field");
+        const QStringList size = field.split(QLatin1Char(' '));
+        QMessageBox::warning(this, tr("Warn"),
+                             tr("With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star "
+                                "and its reference star need at least %4 degrees on the short side. Use a lens "
+                                "of %5 mm or shorter.")
+                                 .arg(cameraServer.focalLength)
+                                 .arg(size.value(0).toDouble(), 0, 'f', 1)
+                                 .arg(size.value(1).toDouble(), 0, 'f', 1)
+                                 .arg(kMinFieldDeg)
+                                 .arg(int(check.maxFocalLength)),
+                             QMessageBox::Ok);
+    }
+}
