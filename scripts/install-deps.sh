@@ -8,6 +8,7 @@ packages=(
     libopencv-core-dev libopencv-imgproc-dev liberfa-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-noto-cjk fonts-liberation2
+    libindi-dev libnova-dev zlib1g-dev indi-bin iproute2
 )
 
 missing=()

@@ -327,9 +327,12 @@ protected:
             qInfo("INDI %s: %s", device.getDeviceName(), text.c_str());
     }
 
+    void serverConnected() override { wasConnected = true; }
+
     void serverDisconnected(int) override
     {
-        if (closing)
+        // A connection that never came up is reported by the scan instead.
+        if (closing || !wasConnected)
             return;
         bool lostCamera = false;
         {
@@ -347,6 +350,7 @@ protected:
 private:
     std::mutex sendMutex;
     std::atomic<bool> closing{false};
+    std::atomic<bool> wasConnected{false};
 
     void handle(INDI::Property property)
     {
