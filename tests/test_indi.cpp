@@ -1,11 +1,10 @@
-// A real INDI server with the CCD simulator, reached through the window's own
-// connect: frames stream at the templates' scale, exposure and gain reach the
-// driver, a server that dies is a camera gone, and a restarted one connects again.
-// The whole test runs in a private network namespace: indiserver listens on
-// every interface.
+// A real INDI server with the CCD simulator (in a private network namespace: it
+// listens on every interface) through the window's own connect: frames at the
+// templates' scale, exposure and gain reach the driver, a dead server is a camera
+// gone, a restarted one connects again.
 #include "camera/cameraserver.h"
 #include "camera/camerastate.h"
-#include "camera/tavrinapi.h"
+#include "camera/tavrinlibrary.h"
 #include "capture/capturethread.h"
 #include "mainwindow/mainwindow.h"
 #include "testsupport.h"
@@ -37,7 +36,6 @@ const double kHip5372[2] = {17.1869664, 86.2570919};
 const double kHip37391[2] = {115.127170, 87.020091};
 
 std::atomic<int> frames{0};
-std::atomic<qint64> lastFrameMs{0};
 
 double separationDeg(const double a[2], const double b[2])
 {
@@ -45,19 +43,6 @@ double separationDeg(const double a[2], const double b[2])
     const double c = std::sin(a[1] * d) * std::sin(b[1] * d)
                      + std::cos(a[1] * d) * std::cos(b[1] * d) * std::cos((a[0] - b[0]) * d);
     return std::acos(std::min(1.0, c)) / d;
-}
-
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
 }
 
 // The brightest stars by their 3 x 3 sums, which resampling keeps whatever
@@ -105,8 +90,10 @@ private slots:
 
 private:
     bool startServer();
-    QString prop(const QString &name);
-    bool setProp(const QString &assignment);
+    // Runs indi_getprop or indi_setprop against our server; its output, null on failure.
+    QString indi(const char *tool, const QString &property);
+    bool setProp(const QString &assignment) { return !indi("indi_setprop", assignment).isNull(); }
+    QString prop(const QString &name) { return indi("indi_getprop", name); }
     double framesPerSecond(int count);
 
     QTemporaryDir home;
@@ -147,31 +134,26 @@ bool TestIndi::startServer()
     server.setProcessEnvironment(env);
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server.start("indiserver", {"-p", QString::number(port), "indi_simulator_ccd"});
-    const bool up = waitFor([this] {
+    const bool up = QTest::qWaitFor([this] {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, quint16(port));
         return socket.waitForConnected(200);
     }, 10000);
     // Pointed between the two stars, with a 50 mm lens on 5.2 um pixels (21.5"/px).
     return up && setProp("CCD Simulator.CONNECTION.CONNECT=On")
-           && waitFor([this] { return !prop("CCD Simulator.SCOPE_INFO.FOCAL_LENGTH").isEmpty(); }, 10000)
+           && QTest::qWaitFor([this] { return !prop("CCD Simulator.SCOPE_INFO.FOCAL_LENGTH").isEmpty(); }, 10000)
            && setProp("CCD Simulator.SCOPE_INFO.FOCAL_LENGTH;APERTURE=50;20")
            && setProp("CCD Simulator.EQUATORIAL_PE.RA_PE;DEC_PE=1.37051;87.78066");
 }
 
-QString TestIndi::prop(const QString &name)
+QString TestIndi::indi(const char *tool, const QString &property)
 {
-    QProcess get;
-    get.start("indi_getprop", {"-1", "-t", "2", "-p", QString::number(port), name});
-    get.waitForFinished(5000);
-    return QString::fromUtf8(get.readAllStandardOutput()).trimmed();
-}
-
-bool TestIndi::setProp(const QString &assignment)
-{
-    QProcess set;
-    set.start("indi_setprop", {"-t", "2", "-p", QString::number(port), assignment});
-    return set.waitForFinished(5000) && set.exitCode() == 0;
+    QProcess run;
+    run.start(tool, {"-t", "2", "-p", QString::number(port), property});
+    if (!run.waitForFinished(5000) || run.exitCode() != 0)
+        return QString();
+    const QString out = QString::fromUtf8(run.readAllStandardOutput()).trimmed();
+    return out.isEmpty() ? QStringLiteral("") : out.mid(out.indexOf('=') + 1); // never null
 }
 
 double TestIndi::framesPerSecond(int count)
@@ -179,7 +161,7 @@ double TestIndi::framesPerSecond(int count)
     const int start = frames;
     QElapsedTimer timer;
     timer.start();
-    if (!waitFor([&] { return frames >= start + count; }, 30000))
+    if (!QTest::qWaitFor([&] { return frames >= start + count; }, 30000))
         return 0;
     return count * 1000.0 / double(timer.elapsed());
 }
@@ -190,10 +172,10 @@ void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
     w.cameraServer.port = port;
     w.cameraServer.focalLength = 50;
     CaptureThread::FrameSource source;
-    source.beginLive = [](TAVRIN_HANDLE h) { return BeginTAVRINLive(h); };
+    source.beginLive = [](TAVRIN_HANDLE h) { return tavrinLib.BeginTAVRINLive(h); };
     source.getLiveFrame = [](TAVRIN_HANDLE h, std::uint32_t *fw, std::uint32_t *fh, std::uint32_t *bpp,
                              std::uint32_t *ch, unsigned char *buf) {
-        const int result = GetTAVRINLiveFrame(h, fw, fh, bpp, ch, buf);
+        const int result = tavrinLib.GetTAVRINLiveFrame(h, fw, fh, bpp, ch, buf);
         if (result == 0 && *fw == 1280 && *fh == 960)
             ++frames;
         return result;
@@ -239,14 +221,14 @@ void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
     // Gain is a share of the driver's range; the driver's value reads back as it.
     const QString gainBefore = prop("CCD Simulator.CCD_GAIN.GAIN");
     gain->setValue(80);
-    QVERIFY(waitFor([&] { return prop("CCD Simulator.CCD_GAIN.GAIN") != gainBefore; }, 5000));
-    QVERIFY(waitFor([&] { return GetTAVRINParam(cameraState.cameraHandle, TAVRIN_CONTROL_GAIN) == 80; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return prop("CCD Simulator.CCD_GAIN.GAIN") != gainBefore; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return tavrinLib.GetTAVRINParam(cameraState.cameraHandle, TAVRIN_CONTROL_GAIN) == 80; }, 5000));
     QVERIFY2(criticals.messages.isEmpty(), qPrintable(criticals.messages.join('\n')));
 
     // The server dies mid-stream: frames stop, and Disconnect still works.
     server.kill();
     server.waitForFinished(5000);
-    QVERIFY(waitFor([&] { return !criticals.messages.isEmpty(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return !criticals.messages.isEmpty(); }, 5000));
     QVERIFY2(criticals.messages.first().contains("closed the connection"), qPrintable(criticals.messages.first()));
     const int stopped = frames;
     QTest::qWait(500);

@@ -1,14 +1,10 @@
 #include "camera/cameraserver.h"
 
+#include "camera/tavrinlibrary.h"
+
 #include <QStringList>
 
 #include <algorithm>
-
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
 
 double templatePlateScale(const QString &region)
 {
@@ -17,16 +13,7 @@ double templatePlateScale(const QString &region)
 
 TAVRINOptionFunction tavrinOptionEntry()
 {
-    // Looked up among the libraries already loaded: the camera library is one.
-    static const TAVRINOptionFunction entry = [] {
-#if defined(_WIN32)
-        HMODULE library = GetModuleHandleA("tavrin.dll");
-        return library ? reinterpret_cast<TAVRINOptionFunction>(GetProcAddress(library, "TAVRINOption")) : nullptr;
-#else
-        return reinterpret_cast<TAVRINOptionFunction>(dlsym(RTLD_DEFAULT, "TAVRINOption"));
-#endif
-    }();
-    return entry;
+    return tavrinLib.ensureLoaded() ? tavrinLib.TAVRINOption : nullptr;
 }
 
 QString tavrinOption(const char *key)

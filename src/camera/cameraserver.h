@@ -19,7 +19,7 @@ struct CameraServerSettings {
 // Frame scale the star templates are drawn at, arcseconds per pixel.
 double templatePlateScale(const QString &region);
 
-// The library's entry point, looked up by name once; null when it has none.
+// The loaded library's entry point; null when there is no library or it has none.
 TAVRINOptionFunction tavrinOptionEntry();
 // Reads an option; empty when the library has no entry point or no such key.
 QString tavrinOption(const char *key);

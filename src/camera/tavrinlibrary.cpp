@@ -72,6 +72,7 @@ bool TavrinLibrary::load(const QString &path)
         library = nullptr;
         return false;
     }
+    TAVRINOption = reinterpret_cast<TAVRINOptionFunction>(library->resolve("TAVRINOption"));
     loaded = true;
     return true;
 }
@@ -116,6 +117,7 @@ bool TavrinLibrary::resolveAll(QLibrary &lib)
 
 void TavrinLibrary::clearFunctions()
 {
+    TAVRINOption = nullptr;
     InitTAVRINResource = nullptr;
     ScanTAVRIN = nullptr;
     GetTAVRINId = nullptr;

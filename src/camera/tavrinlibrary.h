@@ -12,6 +12,7 @@
 #define TAVRINLIBRARY_H
 
 #include "camera/tavrinapi.h"
+#include "camera/tavrinoption.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,8 @@ struct TavrinLibrary
     int(TAVRIN_CALL *StopTAVRINLive)(TAVRIN_HANDLE) = nullptr;
     int(TAVRIN_CALL *CloseTAVRIN)(TAVRIN_HANDLE) = nullptr;
     void(TAVRIN_CALL *OutputTAVRINDebug)(const char *) = nullptr;
+    // Optional: the library's settings entry point; null when it has none.
+    TAVRINOptionFunction TAVRINOption = nullptr;
 
 private:
     bool resolveAll(QLibrary &library);

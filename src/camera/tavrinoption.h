@@ -1,6 +1,7 @@
 // The camera library's one settings entry point beyond the 17 camera functions.
-// It is optional: the program looks it up by name and, when a library does not
-// export it, runs without the settings it carries (no INDI camera menu entry).
+// It is optional: the program looks it up by name when it loads the library and,
+// when a library does not export it, runs without the settings it carries (no
+// Camera Server entry in the Device menu).
 //
 //   int TAVRINOption(const char *key, const char *value, char *reply, int replySize)
 //

@@ -5,7 +5,7 @@
 
 #include "camera/cameraserver.h"
 #include "camera/camerastate.h"
-#include "camera/tavrinapi.h"
+#include "camera/tavrinlibrary.h"
 #include "dialogs/cameraserverdialog.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ CameraServerDialog::TestResult testServer(const CameraServerSettings &settings, 
     applyCameraServer(settings, region);
     if (!cameraState.cameraLibraryReady)
         return result;
-    ScanTAVRIN();
+    tavrinLib.ScanTAVRIN();
     result.status = tavrinOption("server_status");
     const QString ids = tavrinOption("cameras");
     if (!ids.isEmpty())
