@@ -262,13 +262,8 @@ int main(int argc, char **argv)
     if (qgetenv(kNamespaceMark).isEmpty()) {
         qputenv(kNamespaceMark, std::system("unshare -rn true >/dev/null 2>&1") == 0 ? "1" : "no");
         if (qgetenv(kNamespaceMark) == "1") {
-            std::vector<char *> args = {const_cast<char *>("unshare"), const_cast<char *>("-rn"),
-                                        const_cast<char *>("sh"), const_cast<char *>("-c"),
-                                        const_cast<char *>("ip link set lo up && exec \"$0\" \"$@\"")};
-            for (int i = 0; i < argc; ++i)
-                args.push_back(argv[i]);
-            args.push_back(nullptr);
-            execvp("unshare", args.data());
+            execlp("unshare", "unshare", "-rn", "sh", "-c", "ip link set lo up && exec \"$0\" \"$@\"", argv[0],
+                   argc > 1 ? argv[1] : nullptr, argc > 2 ? argv[2] : nullptr, static_cast<char *>(nullptr));
             qputenv(kNamespaceMark, "no");
         }
     }

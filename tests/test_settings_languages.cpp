@@ -93,7 +93,8 @@ void TestSettingsLanguages::settingsRoundTrip()
 {
     const QByteArray stored = "[ASTRONOMICAL_REFRACTION]\nP=1013\nP_unit=hPa\nT=-5.5\nenabledCorrect=true\n"
                               "latitude=51.25\nlongitude=7.5\n[AXIS_CENTER]\nx=640.123456\ny=0.000123456789\n"
-                              "[LANGUAGE]\nlang=DE\n[REGION]\nregion=South\n[STYLE]\nstyle=Mono\n[ZOOM]\nfactor=0.6\n";
+                              "[LANGUAGE]\nlang=DE\n[REGION]\nregion=South\n[STYLE]\nstyle=Mono\n[ZOOM]\nfactor=0.6\n"
+                              "[CAMERA_SERVER]\ncamera=ORVANTA-CCD Simulator\nfocal_length=35.5\nhost=mount\nport=7625\n";
     writeFile(ini(), stored);
     struct stat first {};
     ::stat(QFile::encodeName(ini()).constData(), &first);

@@ -84,6 +84,29 @@ void CameraServerDialog::uiReset()
                             "leave empty to use only the simulated camera."));
 }
 
+QString CameraServerDialog::menuText()
+{
+    return tr("Camera Server...");
+}
+
+QString CameraServerDialog::noFocalLengthText()
+{
+    return tr("The focal length of the camera's lens is not set, so the stars cannot be brought to the "
+              "scale of the star template. Set it under Device, Camera Server, then connect again.");
+}
+
+QString CameraServerDialog::tooNarrowText(double focalLength, const QString &field, double maxFocalLength)
+{
+    const QStringList size = field.split(QLatin1Char(' '));
+    return tr("With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its "
+              "reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.")
+        .arg(focalLength)
+        .arg(size.value(0).toDouble(), 0, 'f', 1)
+        .arg(size.value(1).toDouble(), 0, 'f', 1)
+        .arg(kMinFieldDeg)
+        .arg(int(maxFocalLength));
+}
+
 void CameraServerDialog::addCamera(const QString &id)
 {
     if (!id.isEmpty() && cameraBox->findData(id) < 0)

@@ -32,6 +32,11 @@ public:
     void setSettings(const CameraServerSettings &settings);
     CameraServerSettings settings() const;
 
+    // The Device menu entry, and what a connect tells about the camera's field.
+    static QString menuText();
+    static QString noFocalLengthText();
+    static QString tooNarrowText(double focalLength, const QString &field, double maxFocalLength);
+
 public slots:
     void test();
     void uiReset();

@@ -43,13 +43,16 @@ void MainWindow::createCameraServerMenu()
     actionCamera_Server->setObjectName(QStringLiteral("actionCamera_Server"));
     ui->menuDevice->addAction(actionCamera_Server);
     connect(actionCamera_Server, &QAction::triggered, this, &MainWindow::openCameraServerDialog);
-    connect(this, &MainWindow::resetUI, cameraServerDialog, &CameraServerDialog::uiReset);
-    connect(this, &MainWindow::resetUI, this, [this] { actionCamera_Server->setText(tr("Camera Server...")); });
-    actionCamera_Server->setText(tr("Camera Server..."));
+    // Texted when shown rather than on a language change: the dialogs and the
+    // window re-text in a fixed order that this entry stays out of.
+    connect(ui->menuDevice, &QMenu::aboutToShow, this,
+            [this] { actionCamera_Server->setText(CameraServerDialog::menuText()); });
+    actionCamera_Server->setText(CameraServerDialog::menuText());
 }
 
 void MainWindow::openCameraServerDialog()
 {
+    cameraServerDialog->uiReset();
     cameraServerDialog->setSettings(cameraServer);
     if (cameraServerDialog->exec() == QDialog::Accepted)
         cameraServer = cameraServerDialog->settings();
@@ -58,25 +61,12 @@ void MainWindow::openCameraServerDialog()
 
 void MainWindow::checkCameraField()
 {
-    const FieldCheck check = checkField(tavrinOption("field"), cameraServer.focalLength);
-    if (check.result == FieldCheck::NoFocalLength) {
+    const QString field = tavrinOption("field");
+    const FieldCheck check = checkField(field, cameraServer.focalLength);
+    if (check.result == FieldCheck::NoFocalLength)
+        QMessageBox::warning(this, tr("Warn"), CameraServerDialog::noFocalLengthText(), QMessageBox::Ok);
+    else if (check.result == FieldCheck::TooNarrow)
         QMessageBox::warning(this, tr("Warn"),
-                             tr("The focal length of the camera's lens is not set, so the stars cannot be "
-                                "brought to the scale of the star template. Set it under Device, Camera "
-                                "Server, then connect again."),
+                             CameraServerDialog::tooNarrowText(cameraServer.focalLength, field, check.maxFocalLength),
                              QMessageBox::Ok);
-    } else if (check.result == FieldCheck::TooNarrow) {
-        const QString field = tavrinOption("field");
-        const QStringList size = field.split(QLatin1Char(' '));
-        QMessageBox::warning(this, tr("Warn"),
-                             tr("With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star "
-                                "and its reference star need at least %4 degrees on the short side. Use a lens "
-                                "of %5 mm or shorter.")
-                                 .arg(cameraServer.focalLength)
-                                 .arg(size.value(0).toDouble(), 0, 'f', 1)
-                                 .arg(size.value(1).toDouble(), 0, 'f', 1)
-                                 .arg(kMinFieldDeg)
-                                 .arg(int(check.maxFocalLength)),
-                             QMessageBox::Ok);
-    }
 }
