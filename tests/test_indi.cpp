@@ -182,13 +182,12 @@ void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
     };
     source.clockMs = [] { return QDateTime::currentMSecsSinceEpoch(); };
     w.captureThread->setFrameSource(source);
-    BoxAnswerer boxes;
+    BoxAnswerer boxes(BoxAnswerer::Fail); // a connect with a suitable lens says nothing
     CriticalCatcher criticals(true);
 
     w.on_actionConnect_triggered();
     QVERIFY2(cameraState.cameraConnected, "the INDI camera did not connect");
     QCOMPARE(w.windowTitle(), QStringLiteral("Orvanta - ID:%1").arg(kId));
-    QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.texts().join('\n')));
 
     // The simulator draws stars on single pixels: at 20 ms only the brightest few
     // stand out of the noise.
@@ -252,7 +251,6 @@ void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
     QVERIFY2(framesPerSecond(3) > 0, "no frames after the reconnect");
     w.on_actionConnect_triggered();
     QVERIFY(!cameraState.cameraConnected);
-    QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.texts().join('\n')));
 }
 
 // Runs itself again inside a private network namespace with loopback up, where
