@@ -1,5 +1,6 @@
-// The capture thread (frame rate, queues, run loop, per-frame measurement), the live
-// marks, and the zoom crop against enlarging the whole frame.
+// The capture thread (frame rate, queues, run loop and its wait for frames, per-frame
+// measurement, frames at the display's size), the live marks, and the zoom crop
+// against enlarging the whole frame.
 #include "camera/camerastate.h"
 #include "capture/capturethread.h"
 #include "capture/livemarks.h"
@@ -10,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <opencv2/imgproc.hpp>
@@ -27,12 +29,9 @@ std::vector<unsigned char> uniformFrame(unsigned char value)
 
 int uniformValue(const QImage &img) // -1 when the image is not one grey
 {
-    const uchar first = img.constBits()[0];
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width() * 3; ++x)
-            if (img.constScanLine(y)[x] != first)
-                return -1;
-    return first;
+    QImage same(img.size(), img.format());
+    same.fill(img.pixel(0, 0));
+    return img == same && qGray(img.pixel(0, 0)) == qRed(img.pixel(0, 0)) ? qRed(img.pixel(0, 0)) : -1;
 }
 
 // Reference stars and angles whose pole lands about 100 pixels above the pair.
@@ -94,6 +93,8 @@ private slots:
     void init() { setRefractionValues(RefractionValues()); }
     void frameRate();
     void queuesKeepTheirFrames();
+    void waitAfterNoFrame();
+    void framesAtDisplaySize();
     void monitoringMeasuresStarsAndPole();
     void liveMarks_data();
     void liveMarks();
@@ -146,6 +147,32 @@ void TestCaptureDisplay::queuesKeepTheirFrames()
         }
     }
     QCOMPARE(uniformValue(held), 10);
+}
+
+void TestCaptureDisplay::waitAfterNoFrame()
+{
+    // (since the last frame, interval between frames) -> wait, all in ms
+    const double rows[][3] = {{0, 0, 10}, {1, 100, 89}, {90, 100, 6}, {30, 20, 2}, {5000, 4000, 100}};
+    for (const auto &r : rows)
+        QCOMPARE(CaptureThread::waitAfterNoFrameMs(r[0], r[1]), int(r[2]));
+}
+
+// At 75% a queued frame is the area-averaged grey; a frame that finds the queue full is not announced.
+void TestCaptureDisplay::framesAtDisplaySize()
+{
+    Rig rig;
+    QSignalSpy queued(&rig.thread, &CaptureThread::frameQueued);
+    rig.thread.setDisplayScale(0.75f);
+    cv::Mat gray(960, 1280, CV_8UC1), area, blue;
+    cv::randu(gray, 0, 256);
+    for (int i = 0; i < 3; ++i)
+        rig.thread.processFrame(gray.data);
+    QCOMPARE(queued.count(), 2);
+    QImage frame;
+    QVERIFY(rig.thread.takeFrame(&frame) && frame.size() == QSize(960, 720));
+    cv::extractChannel(cv::Mat(720, 960, CV_8UC4, frame.bits(), std::size_t(frame.bytesPerLine())), blue, 0);
+    cv::resize(gray, area, cv::Size(960, 720), 0, 0, cv::INTER_AREA);
+    QVERIFY2(cv::norm(blue, area, cv::NORM_INF) <= 1.0, "more than one grey level from area averaging");
 }
 
 // While monitoring every frame measures both stars and the pole from them; lost

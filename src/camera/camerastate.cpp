@@ -4,10 +4,7 @@
 
 CameraState cameraState;
 
-CameraState::CameraState()
-    : frameBuffer(kFrameBufferSize, 0)
-{
-}
+CameraState::CameraState() = default;
 
 void CameraState::reset()
 {

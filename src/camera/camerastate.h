@@ -48,7 +48,8 @@ struct CameraState
     std::atomic<int> frameBpp{0};
     std::atomic<int> frameChannels{0};
 
-    // Receives each live frame; only the capture thread touches it while capture runs.
+    // Receives each live frame; only the capture thread touches it, and makes it
+    // (kFrameBufferSize bytes) when capture first runs.
     std::vector<unsigned char> frameBuffer;
 };
 

@@ -7,17 +7,22 @@
 #include "starmath/starmath.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QtGlobal>
 
+#include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstring>
 
 namespace {
 
-const int kPoolSize = 4; // two queued, one being shown, one being written
+const std::size_t kPoolSize = 4; // two queued, one being shown, one being written
 
 } // namespace
 
@@ -39,16 +44,6 @@ CaptureThread::CaptureThread(CameraState &camera, LiveViewState &view, QObject *
         return tavrinLib.GetTAVRINLiveFrame(h, w, ht, bpp, ch, buf);
     };
     source.clockMs = [] { return QDateTime::currentMSecsSinceEpoch(); };
-
-    grayFrame = cv::Mat(kFrameHeight, kFrameWidth, CV_8UC1, cv::Scalar(0));
-    for (int i = 0; i < kPoolSize; ++i) {
-        QImage frame(kFrameWidth, kFrameHeight, QImage::Format_RGB888);
-        frame.fill(Qt::black);
-        framePool.push_back(frame);
-        QImage zoom(ZoomView::kCropSize, ZoomView::kCropSize, QImage::Format_RGB888);
-        zoom.fill(Qt::black);
-        zoomPool.push_back(zoom);
-    }
 }
 
 CaptureThread::~CaptureThread()
@@ -65,7 +60,76 @@ void CaptureThread::startCapture()
 
 void CaptureThread::stopCapture()
 {
-    stopRequested = true;
+    {
+        std::lock_guard<std::mutex> lock(sleepMutex);
+        stopRequested = true;
+    }
+    sleepWake.notify_all();
+}
+
+void CaptureThread::sleepUnlessStopped(int ms)
+{
+    std::unique_lock<std::mutex> lock(sleepMutex);
+    sleepWake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopRequested.load(); });
+}
+
+void CaptureThread::setDisplayScale(float newScale)
+{
+    if (newScale > 0.0f && newScale <= 1.0f)
+        scale = newScale;
+}
+
+QSize CaptureThread::displaySize(float s)
+{
+    // Truncated like every other display position.
+    return QSize(int(kFrameWidth * s), int(kFrameHeight * s));
+}
+
+void CaptureThread::shrinkGray(const cv::Mat &gray, cv::Mat &out, const cv::Size &size)
+{
+    if (gray.type() != CV_8UC1 || size.width * 4 != gray.cols * 3 || size.height * 4 != gray.rows * 3) {
+        cv::resize(gray, out, size, 0, 0, cv::INTER_AREA);
+        return;
+    }
+    // Four pixels become three, each axis: weights 3:1, 2:2, 1:3. OpenCV's general
+    // area path costs several milliseconds a frame here.
+    out.create(size, CV_8UC1);
+    const int w = size.width;
+    std::vector<std::uint16_t> rows(std::size_t(4) * std::size_t(w));
+    for (int by = 0; by < gray.rows / 4; ++by) {
+        for (int r = 0; r < 4; ++r) {
+            const uchar *s = gray.ptr<uchar>(by * 4 + r);
+            std::uint16_t *d = &rows[std::size_t(r) * std::size_t(w)];
+            for (int bx = 0; bx < w / 3; ++bx, s += 4, d += 3) {
+                d[0] = std::uint16_t(3 * s[0] + s[1]);
+                d[1] = std::uint16_t(2 * (s[1] + s[2]));
+                d[2] = std::uint16_t(s[2] + 3 * s[3]);
+            }
+        }
+        const std::uint16_t *r0 = &rows[0];
+        const std::uint16_t *r1 = r0 + w;
+        const std::uint16_t *r2 = r1 + w;
+        const std::uint16_t *r3 = r2 + w;
+        uchar *o0 = out.ptr<uchar>(by * 3);
+        uchar *o1 = out.ptr<uchar>(by * 3 + 1);
+        uchar *o2 = out.ptr<uchar>(by * 3 + 2);
+        for (int x = 0; x < w; ++x) {
+            // Sixteenths, rounded half up.
+            o0[x] = uchar((3 * r0[x] + r1[x] + 8) >> 4);
+            o1[x] = uchar((2 * (r1[x] + r2[x]) + 8) >> 4);
+            o2[x] = uchar((r2[x] + 3 * r3[x] + 8) >> 4);
+        }
+    }
+}
+
+int CaptureThread::waitAfterNoFrameMs(double sinceFrameMs, double frameIntervalMs)
+{
+    if (!(frameIntervalMs > 0.0))
+        return 10;
+    const double due = 0.9 * frameIntervalMs;
+    if (sinceFrameMs < due - 1.0)
+        return int(std::ceil(due - sinceFrameMs));
+    return int(std::min(100.0, std::max(2.0, frameIntervalMs / 16.0)));
 }
 
 void CaptureThread::setFrameSource(const FrameSource &newSource)
@@ -140,7 +204,10 @@ cv::Mat CaptureThread::copyGrayFrame() const
 void CaptureThread::copyGrayFrame(cv::Mat &out) const
 {
     QMutexLocker lock(&grayMutex);
-    grayFrame.copyTo(out);
+    if (grayFrame.empty())
+        out = cv::Mat::zeros(kFrameHeight, kFrameWidth, CV_8UC1);
+    else
+        grayFrame.copyTo(out);
 }
 
 bool CaptureThread::frameRateFromInterval(std::int32_t intervalMs, int *integer, int *decimal)
@@ -182,7 +249,18 @@ void CaptureThread::run()
         QMutexLocker lock(&fpsMutex);
         lastFrameTime = clock32();
     }
+    // The camera's buffer is made for the first run, not at start.
+    if (camera.frameBuffer.size() < CameraState::kFrameBufferSize)
+        camera.frameBuffer.resize(CameraState::kFrameBufferSize);
+    // A frame's work is small: OpenCV's worker threads would cost more in wake-ups
+    // and spinning than they save.
+    cv::setNumThreads(1);
 
+    // Pacing runs on a monotonic clock of its own; the frame rate keeps the source's.
+    QElapsedTimer pace;
+    pace.start();
+    double lastFrameMs = -1.0;
+    double frameIntervalMs = 0.0;
     bool wrongSizeLogged = false;
     for (;;) {
         if (stopRequested)
@@ -191,7 +269,8 @@ void CaptureThread::run()
         if (source.getLiveFrame(handle, &width, &height, &bpp, &channels,
                                 camera.frameBuffer.data())
             != 0) {
-            QThread::usleep(10000);
+            const double since = lastFrameMs < 0 ? 0.0 : pace.nsecsElapsed() / 1e6 - lastFrameMs;
+            sleepUnlessStopped(waitAfterNoFrameMs(since, frameIntervalMs));
             continue;
         }
         if (width != std::uint32_t(kFrameWidth) || height != std::uint32_t(kFrameHeight)) {
@@ -201,10 +280,14 @@ void CaptureThread::run()
                 qCritical("GetTAVRINLiveFrame: %ux%u frame dropped", width, height);
             wrongSizeLogged = true;
             // Such frames may come at once, every time: no reason to ask again sooner.
-            QThread::usleep(10000);
+            sleepUnlessStopped(10);
             continue;
         }
         wrongSizeLogged = false;
+        const double nowMs = pace.nsecsElapsed() / 1e6;
+        if (lastFrameMs >= 0)
+            frameIntervalMs = nowMs - lastFrameMs;
+        lastFrameMs = nowMs;
         camera.frameWidth = int(width);
         camera.frameHeight = int(height);
         camera.frameBpp = int(bpp);
@@ -214,20 +297,37 @@ void CaptureThread::run()
     }
 }
 
-QImage &CaptureThread::nextImage(std::vector<QImage> &pool, std::size_t &next, const QSize &size)
+QImage &CaptureThread::nextImage(std::vector<QImage> &pool, std::size_t &next, const QSize &size,
+                                 QImage::Format format)
 {
+    // An image nobody else holds, of the right size if there is one.
+    QImage *free = nullptr;
     for (std::size_t i = 0; i < pool.size(); ++i) {
-        QImage &candidate = pool[(next + i) % pool.size()];
-        if (candidate.isDetached()) {
-            next = (next + i + 1) % pool.size();
+        const std::size_t index = (next + i) % pool.size();
+        QImage &candidate = pool[index];
+        if (!candidate.isDetached())
+            continue;
+        if (candidate.size() == size && candidate.format() == format) {
+            next = (index + 1) % pool.size();
             return candidate;
         }
+        if (!free) {
+            free = &candidate;
+            next = (index + 1) % pool.size();
+        }
     }
-    // Every image is still held elsewhere: let the holder keep it, take a new one.
-    QImage &slot = pool[next];
-    slot = QImage(size, QImage::Format_RGB888);
-    next = (next + 1) % pool.size();
-    return slot;
+    if (!free && pool.size() < kPoolSize) {
+        pool.emplace_back();
+        free = &pool.back();
+        next = 0;
+    }
+    if (!free) {
+        // Every image is still held elsewhere: let the holder keep it, take a new one.
+        free = &pool[next];
+        next = (next + 1) % pool.size();
+    }
+    *free = QImage(size, format);
+    return *free;
 }
 
 bool CaptureThread::measure(LiveView &v)
@@ -279,10 +379,43 @@ bool CaptureThread::measure(LiveView &v)
     return rc == 0;
 }
 
+void CaptureThread::drawFrame(const cv::Mat &gray, const LiveView &v, QImage &image, cv::Mat &scratch)
+{
+    // Grey goes straight to the display's 32-bit format (B, G, R, 255 in memory), at
+    // the display size: the GUI neither converts nor scales.
+    const QSize size = image.size();
+    cv::Mat color(size.height(), size.width(), CV_8UC4, image.bits(), std::size_t(image.bytesPerLine()));
+    if (size == QSize(gray.cols, gray.rows)) {
+        cv::cvtColor(gray, color, cv::COLOR_GRAY2BGRA);
+    } else {
+        shrinkGray(gray, scratch, cv::Size(size.width(), size.height()));
+        cv::cvtColor(scratch, color, cv::COLOR_GRAY2BGRA);
+    }
+
+    QPainter painter;
+    if (painter.begin(&image)) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        // Marks keep frame coordinates.
+        if (size != QSize(gray.cols, gray.rows))
+            painter.scale(double(size.width()) / gray.cols, double(size.height()) / gray.rows);
+        paintLiveMarks(painter, v);
+        painter.end();
+    }
+}
+
+QImage CaptureThread::markedFrame(const cv::Mat &gray, const LiveView &v)
+{
+    QImage image(gray.cols, gray.rows, QImage::Format_RGB32);
+    cv::Mat scratch;
+    drawFrame(gray, v, image, scratch);
+    return image;
+}
+
 void CaptureThread::processFrame(const unsigned char *gray)
 {
     {
         QMutexLocker lock(&grayMutex);
+        grayFrame.create(kFrameHeight, kFrameWidth, CV_8UC1);
         std::memcpy(grayFrame.data, gray, std::size_t(kFrameWidth) * kFrameHeight);
     }
 
@@ -293,8 +426,8 @@ void CaptureThread::processFrame(const unsigned char *gray)
     }
 
     if (v.monitorPole && measure(v)) {
-        QImage &zoomImage = nextImage(zoomPool, nextZoom,
-                                      QSize(ZoomView::kCropSize, ZoomView::kCropSize));
+        QImage &zoomImage = nextImage(zoomPool, nextZoom, QSize(ZoomView::kCropSize, ZoomView::kCropSize),
+                                      QImage::Format_RGB888);
         zoomCrop = cv::Mat(zoomImage.height(), zoomImage.width(), CV_8UC3, zoomImage.bits(),
                            std::size_t(zoomImage.bytesPerLine()));
         zoomView.render(grayFrame, v, zoomCrop);
@@ -303,20 +436,14 @@ void CaptureThread::processFrame(const unsigned char *gray)
             zoomQueue.append(zoomImage);
     }
 
-    // The grey-to-colour conversion writes straight into the image that is queued.
-    QImage &frameImage = nextImage(framePool, nextFrame, QSize(kFrameWidth, kFrameHeight));
-    colorFrame = cv::Mat(frameImage.height(), frameImage.width(), CV_8UC3, frameImage.bits(),
-                         std::size_t(frameImage.bytesPerLine()));
-    cv::cvtColor(grayFrame, colorFrame, cv::COLOR_GRAY2RGB);
+    QImage &frameImage = nextImage(framePool, nextFrame, displaySize(scale), QImage::Format_RGB32);
+    drawFrame(grayFrame, v, frameImage, scaledGray);
 
-    QPainter painter;
-    if (painter.begin(&frameImage)) {
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        paintLiveMarks(painter, v);
-        painter.end();
-    }
-
-    QMutexLocker lock(&frameQueueMutex);
-    if (frameQueue.size() < kMaxQueued)
+    {
+        QMutexLocker lock(&frameQueueMutex);
+        if (frameQueue.size() >= kMaxQueued)
+            return;
         frameQueue.append(frameImage);
+    }
+    emit frameQueued();
 }

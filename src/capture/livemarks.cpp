@@ -15,10 +15,12 @@ namespace {
 // Corner brackets of the pole mark: top left, top right, bottom right, bottom left.
 const int kCorners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
 
-// Cosmetic one-pixel outline pen.
-QPen markPen(const QColor &colour)
+// One-pixel outline pen: cosmetic on the frame itself; on a painter scaled to a
+// smaller display one frame pixel wide, so marks look as on the frame scaled down.
+QPen markPen(const QPainter &p, const QColor &colour)
 {
-    return QPen(QBrush(colour, Qt::SolidPattern), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const qreal width = p.transform().isScaling() ? 1.0 : 0.0;
+    return QPen(QBrush(colour, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 void line(QPainter &p, double x1, double y1, double x2, double y2)
@@ -58,16 +60,16 @@ void paintPolarError(QPainter &p, const LiveView &v)
     const double minimumArcmin = 0.05;
     if (std::fabs(e.altArcmin) >= minimumArcmin) {
         const QPointF way = e.altArcmin > 0 ? -up : up;
-        p.setPen(markPen(mono ? QColor(255, 255, 255) : QColor(255, 200, 0)));
+        p.setPen(markPen(p, mono ? QColor(255, 255, 255) : QColor(255, 200, 0)));
         arrow(p, c + 10 * way, c + (10 + length(e.altArcmin)) * way);
     }
     if (std::fabs(e.azArcmin) >= minimumArcmin) {
         const QPointF way = e.azArcmin > 0 ? -right : right;
-        p.setPen(markPen(mono ? QColor(255, 255, 255) : QColor(0, 200, 255)));
+        p.setPen(markPen(p, mono ? QColor(255, 255, 255) : QColor(0, 200, 255)));
         arrow(p, c + 10 * way, c + (10 + length(e.azArcmin)) * way);
     }
     const QPointF corner(36, 960 - 36);
-    p.setPen(markPen(mono ? QColor(255, 255, 255) : QColor(255, 200, 0)));
+    p.setPen(markPen(p, mono ? QColor(255, 255, 255) : QColor(255, 200, 0)));
     p.drawEllipse(corner, 22, 22);
     arrow(p, corner - 14 * up, corner + 16 * up);
 }
@@ -94,7 +96,7 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
     if (v.showAxisCenter) {
         const double cx = v.axisCenter.x();
         const double cy = v.axisCenter.y();
-        p.setPen(markPen(mono ? white : QColor(255, 0, 0)));
+        p.setPen(markPen(p, mono ? white : QColor(255, 0, 0)));
         p.drawEllipse(QRectF(cx - 1, cy - 1, 2, 2));
         p.drawEllipse(QRectF(cx - 4, cy - 4, 8, 8));
         line(p, cx - 7, cy, cx - 3, cy);
@@ -107,14 +109,14 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
         const double cx = v.axisCenter.x();
         const double cy = v.axisCenter.y();
         const double r = v.axisRadius;
-        p.setPen(markPen(mono ? QColor(255, 255, 255, 178) : QColor(0, 255, 0, 178)));
+        p.setPen(markPen(p, mono ? QColor(255, 255, 255, 178) : QColor(0, 255, 0, 178)));
         p.drawEllipse(QRectF(cx - r, cy - r, 2 * r, 2 * r));
     }
 
     if (v.showExpectedPole) {
         const double ex = v.expectedPole.x();
         const double ey = v.expectedPole.y();
-        p.setPen(markPen(white));
+        p.setPen(markPen(p, white));
         line(p, ex - 3, ey, ex + 3, ey);
         line(p, ex, ey - 3, ex, ey + 3);
         const QRectF box(ex - 10, ey - 10, 20, 20);
@@ -128,7 +130,7 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
         const QPointF &s = i == 0 ? v.starA : v.starB;
         const double x = s.x();
         const double y = s.y();
-        p.setPen(markPen(white));
+        p.setPen(markPen(p, white));
         line(p, x - 5, y, x + 5, y);
         line(p, x, y - 5, x, y + 5);
         p.drawRect(QRectF(x - 20, y - 20, 40, 40));
@@ -136,7 +138,7 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
 
     // The picks of the axis centre so far: the user must see what was taken.
     if (!v.pickedStars.isEmpty()) {
-        p.setPen(markPen(mono ? white : QColor(255, 255, 0)));
+        p.setPen(markPen(p, mono ? white : QColor(255, 255, 0)));
         for (const QPointF &s : v.pickedStars)
             p.drawEllipse(s, 6.0, 6.0);
     }
@@ -145,7 +147,7 @@ void paintLiveMarks(QPainter &p, const LiveView &v)
     if (v.monitorPole && !v.starsLost) {
         const double px = v.livePole.x();
         const double py = v.livePole.y();
-        p.setPen(markPen(mono ? white : QColor(0, 255, 0)));
+        p.setPen(markPen(p, mono ? white : QColor(0, 255, 0)));
         p.drawEllipse(QRectF(px - 1, py - 1, 2, 2));
         line(p, px - 8, py, px + 8, py);
         line(p, px, py - 8, px, py + 8);

@@ -57,20 +57,14 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
 
-    blankMagnifierImage = QImage(1280, 960, QImage::Format_ARGB32);
-    blankMagnifierImage.fill(Qt::black);
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
     magnifier->setMagnification(5);
-    magnifier->setPixmap(QPixmap::fromImage(blankMagnifierImage));
-    magnifier->update();
+    blankMagnifier();
 
     directionArrow = new QLabel(ui->scrollArea_showImg);
     directionArrow->setGeometry(QRect(QPoint(0, 130), QPoint(237, 300)));
     directionArrow->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
     directionArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    northMask.load(QStringLiteral(":/images/north_mask.png"));
-    southMask.load(QStringLiteral(":/images/south_mask.png"));
 
     confirmSliderGlow = makeSliderGlow(ui->horizontalSlider_confirm_match);
     roughSliderGlow = makeSliderGlow(ui->horizontalSlider_rough_match);
@@ -122,6 +116,8 @@ MainWindow::MainWindow(QWidget *parent)
     translator = new QTranslator(this);
     captureThread = new CaptureThread();
     createCameraServerMenu();
+    // Each frame is shown when it is queued; nothing runs while no frame comes.
+    connect(captureThread, &CaptureThread::frameQueued, this, &MainWindow::showImages, Qt::QueuedConnection);
 
     // The dialogs re-text before the window, in this order.
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
@@ -132,15 +128,12 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::initAstroRefraction, refractionDialog, &AstroRefractionDialog::initValues);
     connect(trackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
 
-    displayTimer = new QTimer(this);
-    connect(displayTimer, &QTimer::timeout, this, &MainWindow::showImages);
-    displayTimer->start(20);
     fpsTimer = new QTimer(this);
+    fpsTimer->setInterval(500);
     connect(fpsTimer, &QTimer::timeout, this, &MainWindow::updateFPS);
-    fpsTimer->start(500);
     angleTimer = new QTimer(this);
+    angleTimer->setInterval(100);
     connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
-    angleTimer->start(100);
     skyTimer = new QTimer(this);
     connect(skyTimer, &QTimer::timeout, this, &MainWindow::refreshSky);
     skyTimer->start(10000);
@@ -148,8 +141,8 @@ MainWindow::MainWindow(QWidget *parent)
     glowTimer->setInterval(500);
     connect(glowTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);
 
-    // The capture thread's working images are made once, in its constructor, and
-    // only the source region of the enlarged view is ever computed.
+    // The capture thread makes its working images with the first frame, and only
+    // the source region of the enlarged view is ever computed.
 
     captureThread->resetFrameRate();
     currentStep = 0;
@@ -194,7 +187,7 @@ MainWindow::MainWindow(QWidget *parent)
         ui->radioButton_south->setChecked(true);
     }
 
-    showTemplateImage(zoomFactor, region);
+    // The template stays hidden until a double click places it, which draws it anew.
 
     // Only the exact "Mono" is mono; any other stored text keeps its value and the colour look.
     const bool mono = liveViewState.get(&LiveView::style) == QLatin1String("Mono");
@@ -215,6 +208,7 @@ MainWindow::MainWindow(QWidget *parent)
         ui->action100->setChecked(true);
 
     scaleDirectionArrow(zoomFactor);
+    captureThread->setDisplayScale(zoomFactor);
 
     emit initAstroRefraction();
 
@@ -275,13 +269,6 @@ MainWindow::MainWindow(QWidget *parent)
     ui->lineEditTraffic->setValidator(digits);
     ui->lineEditSpeed->setValidator(digits);
 
-    mediaPlayer = new QMediaPlayer(this);
-    playlist = new QMediaPlaylist(this);
-    playlist->addMedia(QUrl(QStringLiteral("qrc:/audio/audio.mp3")));
-    playlist->setPlaybackMode(QMediaPlaylist::CurrentItemInLoop);
-    mediaPlayer->setPlaylist(playlist);
-    mediaPlayer->setVolume(0);
-
     if (!tavrinLib.ensureLoaded()) {
         // Everything but Connect works without it; say so once the window is up.
         qCritical("Camera: %s", qUtf8Printable(tavrinLib.errorText()));
@@ -309,13 +296,13 @@ MainWindow::~MainWindow()
         }
     }
 
-    for (QObject *later : std::initializer_list<QObject *>{glowTimer, angleTimer, displayTimer, aboutDialog,
+    for (QObject *later : std::initializer_list<QObject *>{glowTimer, angleTimer, fpsTimer, aboutDialog,
                                                            refractionDialog, trackingDialog, favoriteDialog,
                                                            translator}) {
         if (later)
             later->deleteLater();
     }
-    glowTimer = angleTimer = displayTimer = nullptr;
+    glowTimer = angleTimer = fpsTimer = nullptr;
     aboutDialog = nullptr;
     refractionDialog = nullptr;
     trackingDialog = nullptr;
@@ -396,7 +383,7 @@ bool MainWindow::savePicture(SavedPicture picture, const QString &fileName, cons
 {
     QImage image = shownFrame;
     if (picture == SavedPicture::FrameWithMarks) {
-        image = lastFrame;
+        image = CaptureThread::markedFrame(captureThread->copyGrayFrame(), liveViewState.snapshot());
     } else if (picture == SavedPicture::FrameWithoutMarks) {
         const cv::Mat gray = captureThread->copyGrayFrame();
         image = QImage(gray.data, gray.cols, gray.rows, int(gray.step), QImage::Format_Grayscale8).copy();
@@ -490,8 +477,28 @@ void MainWindow::on_actionPlay_Audio_toggled(bool)
 
 void MainWindow::on_actionPlay_Audio_triggered(bool checked)
 {
+    if (!mediaPlayer) {
+        if (!checked)
+            return;
+        // The multimedia back end costs memory and start-up time: made on first use.
+        mediaPlayer = new QMediaPlayer(this);
+        playlist = new QMediaPlaylist(this);
+        playlist->addMedia(QUrl(QStringLiteral("qrc:/audio/audio.mp3")));
+        playlist->setPlaybackMode(QMediaPlaylist::CurrentItemInLoop);
+        mediaPlayer->setPlaylist(playlist);
+        mediaPlayer->setVolume(0);
+    }
     if (checked)
         mediaPlayer->play();
     else
         mediaPlayer->stop();
+}
+
+void MainWindow::blankMagnifier()
+{
+    // Black as far as the loupe's cut-out reaches: it looks like a black frame.
+    QPixmap black(150 / 5, 150 / 5);
+    black.fill(Qt::black);
+    magnifier->setPixmap(black);
+    magnifier->update();
 }

@@ -1,7 +1,7 @@
 // The program's only top-level window.
 //
-// The constructor builds the form, creates every long-lived object (dialogs,
-// capture thread, timers, media player), gives the shared live-view and camera
+// The constructor builds the form, creates the long-lived objects (dialogs,
+// capture thread, timers; the media player waits for the music), gives the shared live-view and camera
 // records their start values, reads the settings file and leaves the window
 // disconnected with every panel group collapsed. The work is split by concern:
 //   mainwindow.cpp           construction, destruction, menus and simple slots
@@ -82,6 +82,8 @@ public:
     // Star template data and the poles marked on the template images.
     void loadStarsData();
     void calcMaskPoles();
+    // A region's template image, decoded and marked on first use.
+    const QImage &regionMask(bool south);
     // The day whose star data row loadStarsData takes; null means today. Tests fix it
     // to the simulated sky's date so that their outcome does not follow the calendar.
     static QDate starDataDay;
@@ -165,7 +167,7 @@ public slots:
     void on_pushButton_monitor_clicked();
     void uiReset();
 
-    // Display, frame rate and zoom.
+    // Display, frame rate and zoom. showImages runs for every queued frame.
     void showImages();
     void updateFPS();
     void on_action100_toggled(bool checked);
@@ -269,6 +271,11 @@ private:
     void openCameraServerDialog();
     // After a connect: tells the user when an INDI camera's field cannot show the templates.
     void checkCameraField();
+    // The frame-rate timer runs while connected, the angle timer while the turning
+    // target shows on live frames: no wake-ups when nothing changes.
+    void updateTimers();
+    // The magnifier's black look before the first frame.
+    void blankMagnifier();
 
 public:
     Ui::MainWindow *ui = nullptr;
@@ -278,7 +285,6 @@ public:
     QGridLayout *imageLayout = nullptr;
     QLabel *statusPosLabel = nullptr;
     QLabel *fpsLabel = nullptr;
-    QImage blankMagnifierImage;
     QLabel *directionArrow = nullptr;
     MagnifierWidget *magnifier = nullptr;
 
@@ -342,13 +348,12 @@ public:
     QAction *actionCamera_Server = nullptr;
     CaptureThread *captureThread = nullptr;
 
-    QTimer *displayTimer = nullptr;
     QTimer *angleTimer = nullptr;
     QTimer *glowTimer = nullptr;
     QTimer *fpsTimer = nullptr;
     QTimer *skyTimer = nullptr;
 
-    QMediaPlayer *mediaPlayer = nullptr;
+    QMediaPlayer *mediaPlayer = nullptr; // made when the music is first turned on
     QMediaPlaylist *playlist = nullptr;
     QGraphicsDropShadowEffect *confirmSliderGlow = nullptr;
     QGraphicsDropShadowEffect *roughSliderGlow = nullptr;
@@ -381,10 +386,9 @@ public:
     double pickSigma[3] = {0, 0, 0};  // each pick's standard error, pixels
     AxisQuality axisQuality;
 
-    QImage northMask;
+    QImage northMask;             // decoded on first use, the other region's let go
     QImage southMask;
     QImage shownFrame;            // last frame shown, saved by "Save As..."
-    QImage lastFrame;             // the same frame at full size, with its marks
     bool waitingForCamera = false; // inside stopCaptureWithin
     static bool captureAbandonedFlag;
     QImage shownZoom;             // last zoom crop shown

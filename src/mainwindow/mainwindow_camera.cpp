@@ -189,9 +189,13 @@ void MainWindow::on_actionConnect_triggered()
         statusPosLabel->clear();
         captureThread->resetFrameRate();
         captureThread->clearFrameQueue();
+        updateFPS();
+        updateTimers();
         ui->label_showImg->clear();
-        magnifier->setPixmap(QPixmap::fromImage(blankMagnifierImage));
-        magnifier->update();
+        // No longer held at the frame's size while nothing streams.
+        ui->label_showImg->setMinimumSize(0, 0);
+        ui->label_showImg->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        blankMagnifier();
         return;
     }
 
@@ -261,6 +265,7 @@ void MainWindow::on_actionConnect_triggered()
 
     captureThread->startCapture();
     checkCameraField();
+    updateTimers();
 }
 
 void MainWindow::on_sliderExpose_valueChanged(int value)
@@ -312,7 +317,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     writeSettings();
 
-    for (QTimer *timer : {glowTimer, angleTimer, displayTimer}) {
+    for (QTimer *timer : {glowTimer, angleTimer, fpsTimer}) {
         if (timer)
             timer->stop();
     }

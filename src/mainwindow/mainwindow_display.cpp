@@ -24,6 +24,8 @@ QString positionText(const QPointF &p)
 void applyZoom(MainWindow *w, float zoom)
 {
     w->zoomFactor = zoom;
+    if (w->captureThread)
+        w->captureThread->setDisplayScale(zoom);
     w->scaleDirectionArrow(w->zoomFactor);
     w->showTemplateImage(w->zoomFactor, w->region);
     const int step = w->currentStep;
@@ -41,10 +43,17 @@ void MainWindow::showImages()
     if (captureThread->takeFrame(&frame)) {
         const int width = int(cameraState.frameWidth * zoomFactor);
         const int height = int(cameraState.frameHeight * zoomFactor);
-        lastFrame = frame;
-        shownFrame = frame.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // Frames come at the display size; one made before a zoom change is scaled here.
+        if (frame.size() != QSize(width, height))
+            frame = frame.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        shownFrame = frame;
+        // The display's own format: the pixmap shares the frame's bytes.
         const QPixmap pixmap = QPixmap::fromImage(shownFrame);
-        ui->label_showImg->setPixmap(pixmap);
+        QLabel *label = ui->label_showImg;
+        // A fixed size spares a layout pass for every new pixmap.
+        if (label->minimumSize() != pixmap.size() || label->maximumSize() != pixmap.size())
+            label->setFixedSize(pixmap.size());
+        label->setPixmap(pixmap);
         magnifier->setPixmap(pixmap);
         magnifier->update();
     }
@@ -72,7 +81,6 @@ void MainWindow::updateFPS()
     int fpsInteger = 0;
     int fpsDecimal = 0;
     captureThread->frameRate(&fpsInteger, &fpsDecimal);
-    fpsLabel->clear();
     fpsLabel->setText(QStringLiteral("FPS : %1.%2").arg(fpsInteger).arg(fpsDecimal));
 }
 

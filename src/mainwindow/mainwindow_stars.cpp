@@ -4,6 +4,7 @@
 #include "starmath/startemplate.h"
 
 #include <QDate>
+#include <QImage>
 
 QDate MainWindow::starDataDay;
 
@@ -14,5 +15,18 @@ void MainWindow::loadStarsData()
 
 void MainWindow::calcMaskPoles()
 {
-    calcTemplatePoles(&northMask, &southMask);
+    calcTemplatePoles();
+    // Decoded and marked when the template is first drawn.
+    northMask = QImage();
+    southMask = QImage();
+}
+
+const QImage &MainWindow::regionMask(bool south)
+{
+    QImage &mask = south ? southMask : northMask;
+    if (mask.isNull()) {
+        mask.load(south ? QStringLiteral(":/images/south_mask.png") : QStringLiteral(":/images/north_mask.png"));
+        markTemplatePole(south ? southTemplate : northTemplate, &mask);
+    }
+    return mask;
 }

@@ -146,6 +146,7 @@ void MainWindow::setStep(int step)
         ui->horizontalSlider_rough_match->setValue(templateAngle);
         updateExpectedPole();
     }
+    updateTimers();
 }
 
 void MainWindow::pushbuttonSettingDoneClicked()
@@ -287,6 +288,8 @@ void MainWindow::pushbuttonFinetunePoleDoneClicked()
 
 void MainWindow::useRegionTemplate()
 {
+    // The other region's template image is not needed until the region changes back.
+    (region == QLatin1String("South") ? northMask : southMask) = QImage();
     const StarTemplate &tmpl = region == QLatin1String("North") ? northTemplate : southTemplate;
     curMaskPole = tmpl.maskPole;
     curMaskA = tmpl.maskA;

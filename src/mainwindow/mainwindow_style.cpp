@@ -2,6 +2,7 @@
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "camera/camerastate.h"
 #include "capture/liveviewstate.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -110,6 +112,16 @@ void MainWindow::graphicsEffectTimeout()
         confirmSliderGlow->setEnabled(!confirmSliderGlow->isEnabled());
     else if (currentStep == 9 || currentStep == 11)
         roughSliderGlow->setEnabled(!roughSliderGlow->isEnabled());
+}
+
+void MainWindow::updateTimers()
+{
+    const bool connected = cameraState.cameraConnected;
+    if (connected != fpsTimer->isActive())
+        connected ? fpsTimer->start() : fpsTimer->stop();
+    const bool turning = connected && liveViewState.get(&LiveView::showExpectedPole);
+    if (turning != angleTimer->isActive())
+        turning ? angleTimer->start() : angleTimer->stop();
 }
 
 // Turns the expected-position target: 0, 10, ..., 70 degrees, then again.

@@ -21,7 +21,7 @@ void MainWindow::rotateTemplate(int angle)
     if (templ->isHidden())
         return;
 
-    const QImage &mask = region == QLatin1String("South") ? southMask : northMask;
+    const QImage &mask = regionMask(region == QLatin1String("South"));
     if (mask.isNull())
         return;
     const QImage scaled = mask.scaled(int(mask.width() * zoomFactor), int(mask.height() * zoomFactor),
@@ -38,9 +38,9 @@ void MainWindow::showTemplateImage(float zoom, QString region)
 {
     const QImage *mask = nullptr;
     if (region == QLatin1String("South"))
-        mask = &southMask;
+        mask = &regionMask(true);
     else if (region == QLatin1String("North"))
-        mask = &northMask;
+        mask = &regionMask(false);
     if (!mask || mask->isNull())
         return;
 

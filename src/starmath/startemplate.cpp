@@ -35,10 +35,8 @@ double readAngle(QSettings &settings, const QString &key, int counter)
     return raw / 1e14;
 }
 
-void calcOnePole(StarTemplate *tmpl, QImage *mask, const char *failureMessage)
+bool computePole(StarTemplate *tmpl, const char *failureMessage)
 {
-    if (mask == nullptr || mask->isNull())
-        return;
     double px = 0.0;
     double py = 0.0;
     const int rc = starMath.CalcMaskPoleCOOR(tmpl->maskA.x(), tmpl->maskA.y(), tmpl->angleBAP,
@@ -46,23 +44,22 @@ void calcOnePole(StarTemplate *tmpl, QImage *mask, const char *failureMessage)
                                              &px, &py, tmpl->maskD.x(), tmpl->maskD.y(),
                                              tmpl->angleDBP);
     tmpl->maskPole = QPointF(px, py);
-    if (rc != 0) {
+    tmpl->poleFound = rc == 0;
+    if (rc != 0)
         qCritical("%s", failureMessage);
-        return;
-    }
-
-    // QPainter cannot draw on indexed or monochrome images; give the cross real colours.
-    if (mask->format() == QImage::Format_Indexed8 || mask->format() == QImage::Format_Mono
-        || mask->format() == QImage::Format_MonoLSB)
-        *mask = mask->convertToFormat(QImage::Format_ARGB32);
-
-    QPainter painter(mask);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(150, 244, 254, 255), 1, Qt::SolidLine));
-    painter.drawLine(QPointF(px - 5, py), QPointF(px + 5, py));
-    painter.drawLine(QPointF(px, py - 5), QPointF(px, py + 5));
-    painter.end();
+    return rc == 0;
 }
+
+void calcOnePole(StarTemplate *tmpl, QImage *mask, const char *failureMessage)
+{
+    if (mask == nullptr || mask->isNull())
+        return;
+    if (computePole(tmpl, failureMessage))
+        markTemplatePole(*tmpl, mask);
+}
+
+const char kNorthFailure[] = "Failed to calculate the north pole.";
+const char kSouthFailure[] = "Failed to calculate the south pole.";
 
 } // namespace
 
@@ -111,6 +108,31 @@ void loadStarTemplates(const QDate &today)
 
 void calcTemplatePoles(QImage *northMask, QImage *southMask)
 {
-    calcOnePole(&northTemplate, northMask, "Failed to calculate the north pole.");
-    calcOnePole(&southTemplate, southMask, "Failed to calculate the south pole.");
+    calcOnePole(&northTemplate, northMask, kNorthFailure);
+    calcOnePole(&southTemplate, southMask, kSouthFailure);
+}
+
+void calcTemplatePoles()
+{
+    computePole(&northTemplate, kNorthFailure);
+    computePole(&southTemplate, kSouthFailure);
+}
+
+void markTemplatePole(const StarTemplate &tmpl, QImage *mask)
+{
+    if (!tmpl.poleFound || mask == nullptr || mask->isNull())
+        return;
+    // QPainter cannot draw on indexed or monochrome images; give the cross real colours.
+    if (mask->format() == QImage::Format_Indexed8 || mask->format() == QImage::Format_Mono
+        || mask->format() == QImage::Format_MonoLSB)
+        *mask = mask->convertToFormat(QImage::Format_ARGB32);
+
+    const double px = tmpl.maskPole.x();
+    const double py = tmpl.maskPole.y();
+    QPainter painter(mask);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(150, 244, 254, 255), 1, Qt::SolidLine));
+    painter.drawLine(QPointF(px - 5, py), QPointF(px + 5, py));
+    painter.drawLine(QPointF(px, py - 5), QPointF(px, py + 5));
+    painter.end();
 }

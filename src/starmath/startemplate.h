@@ -2,7 +2,8 @@
 // image, the yearly pole angles, and the pole position derived from them.
 //
 // Start-up order: loadStarTemplates(QDate::currentDate()), then
-// calcTemplatePoles(&northMask, &southMask).
+// calcTemplatePoles(&northMask, &southMask), or calcTemplatePoles() and
+// markTemplatePole() on each template image when it is loaded.
 #ifndef STARTEMPLATE_H
 #define STARTEMPLATE_H
 
@@ -21,6 +22,7 @@ struct StarTemplate
     double angleABP = 0.0;  // degrees, at B between A and P
     double angleDBP = 0.0;  // degrees, at B between D and P
     QPointF maskPole;       // the celestial pole, computed by calcTemplatePoles
+    bool poleFound = false; // maskPole was computed
 };
 
 extern StarTemplate northTemplate;
@@ -46,5 +48,10 @@ void loadStarTemplates(const QDate &today);
 // Computes maskPole of both templates and marks it with a small cross on the template
 // images; a null or unloaded image skips its hemisphere.
 void calcTemplatePoles(QImage *northMask, QImage *southMask);
+// The same for both templates without their images.
+void calcTemplatePoles();
+// The cross calcTemplatePoles draws, on a template image loaded later; nothing when
+// the template has no pole.
+void markTemplatePole(const StarTemplate &tmpl, QImage *mask);
 
 #endif

@@ -33,7 +33,8 @@ void MagnifierWidget::setMagnification(float factor)
 
 void MagnifierWidget::setPixmap(const QPixmap &pixmap)
 {
-    sourcePixmap = pixmap.copy();
+    // Only the cut-out is ever copied, at the next paint.
+    sourcePixmap = pixmap;
 }
 
 void MagnifierWidget::paintEvent(QPaintEvent *event)

@@ -23,7 +23,7 @@ public:
     void setCenter(int x, int y);
     // Ignores factors that are not positive (they would give no cut-out).
     void setMagnification(float factor);
-    // Keeps a deep copy: the caller may go on drawing into its pixmap.
+    // Shares the pixmap: drawing into it afterwards detaches the caller's copy.
     void setPixmap(const QPixmap &pixmap);
 
     QPoint center() const { return QPoint(centerX, centerY); }
