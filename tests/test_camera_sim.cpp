@@ -165,7 +165,7 @@ void TestCameraSim::mountPanel()
     QVERIFY(panel);
     const tavrinsim::MountParams before = tavrinsim::mountParams();
     for (QPushButton *b : panel->findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral("+15\u00b0") || b->text() == QStringLiteral("+10\u2032"))
+        if (b->text() == QStringLiteral("\u21bb 15\u00b0") || b->text() == QStringLiteral("Raise 10\u2032"))
             b->click(); // the altitude row comes first
     QCOMPARE(tavrinsim::mountParams().raAngleDeg, before.raAngleDeg + 15.0);
     QCOMPARE(tavrinsim::mountParams().altErrorArcmin, before.altErrorArcmin + 10.0);
@@ -207,21 +207,21 @@ void TestCameraSim::connectFailures_data()
     QTest::addColumn<bool>("connected");
     QTest::addColumn<int>("closes"); // CloseTAVRIN calls: an opened camera not set up is closed again
     using F = tavrinsim::Fault;
-    const QString notFound = "Not Found TAVRIN Orvanta equipment!";
+    const QString notFound = "No TAVRIN Orvanta camera found.";
     QTest::newRow("no camera") << int(F::NoCamera) << "" << "" << notFound << false << 0;
     QTest::newRow("id without prefix") << int(F::IdWithoutPrefix) << "" << "" << notFound << false << 0;
     QTest::newRow("id not readable") << int(F::GetIdFails) << "" << "" << notFound << false << 0;
     QTest::newRow("open fails") << int(F::OpenFails) << "" << "OpenTAVRIN failure!"
-                                << "Can not connect Orvanta as OpenTAVRIN error!" << false << 0;
+                                << "Cannot connect to Orvanta: OpenTAVRIN failed." << false << 0;
     QTest::newRow("read mode fails") << int(F::ReadModeFails) << "" << "SetTAVRINReadMode 0 Failure" << "" << true << 0;
     QTest::newRow("stream mode fails") << int(F::StreamModeFails) << "" << "SetTAVRINStreamMode 1 Failure" << ""
                                        << false << 1;
     QTest::newRow("init fails") << int(F::InitFails) << "" << "InitTAVRIN failure!"
-                                << "Can not connect Orvanta as InitTAVRIN error!" << false << 1;
+                                << "Cannot connect to Orvanta: InitTAVRIN failed." << false << 1;
     QTest::newRow("decoy ORVANTA-0042 is tried") << -1 << "ORVANTA-0042" << "OpenTAVRIN failure!"
-                                                 << "Can not connect Orvanta as OpenTAVRIN error!" << false << 0;
+                                                 << "Cannot connect to Orvanta: OpenTAVRIN failed." << false << 0;
     QTest::newRow("decoy ORVANTA is tried") << -1 << "ORVANTA" << "OpenTAVRIN failure!"
-                                            << "Can not connect Orvanta as OpenTAVRIN error!" << false << 0;
+                                            << "Cannot connect to Orvanta: OpenTAVRIN failed." << false << 0;
     QTest::newRow("id too long, no NUL: cut") << int(F::IdTooLong) << "" << "" << "" << true << 0;
     for (const char *skipped : {"ORVANTA-X-0042", "orvanta-0042", "ORVANTAX-0042", "XORVANTA-0042", "ORVANT-0042"})
         QTest::newRow(skipped) << -1 << skipped << "" << "" << true << 0;

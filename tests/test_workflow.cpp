@@ -198,7 +198,7 @@ void TestWorkflow::picks()
         BoxAnswerer answerer;
         doubleClick(line[i].toPoint());
         QCOMPARE(answerer.texts(), i < 2 ? QStringList()
-                                         : QStringList{"Can not get the Axis center, please click 'reset' to re-find it."});
+                                         : QStringList{"Cannot find the axis center. Please click 'Reset' to find it again."});
     }
     QCOMPARE(window->currentStep, 7);
     feed({QPointF(520, 300)}); // another third pick replaces only that one

@@ -12,10 +12,6 @@
         <translation>Orvanta %1, veröffentlicht am %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. Alle Rechte vorbehalten.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. Freie Software unter der &lt;a href=&quot;licence&quot;&gt;GNU General Public License, Version 3 oder später&lt;/a&gt; (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>Süd</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Orvanta-Einstellungen</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>Bel.(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>Traffic</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>Achsenmitte</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>Immer denselben Stern wählen</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>Bilder (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>Kein TAVRIN-Orvanta-Gerät gefunden!</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>Orvanta kann wegen eines OpenTAVRIN-Fehlers nicht verbunden werden!</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>Orvanta kann wegen eines InitTAVRIN-Fehlers nicht verbunden werden!</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>An dieser Stelle scheint kein Stern zu sein, bitte versuchen Sie eine andere Stelle.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>Die Achsenmitte kann nicht bestimmt werden, bitte klicken Sie auf „Reset“, um sie neu zu suchen.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>Frage</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>Möchten Sie die bei der letzten Verwendung von Orvanta gespeicherte Achsenmitte verwenden?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>Einstellung abgeschlossen?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>Passt die Vorlage?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>Passt</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>Drehen Sie die RA-Achse Ihrer Montierung in die Richtung des Pfeils oben im Bild (mindestens 30 Grad).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>Drehung abgeschlossen?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>Doppelklicken Sie erneut auf den im vorigen Schritt gewählten Stern (Schritt 2 von 3).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>Drehen Sie die RA-Achse erneut in dieselbe Richtung, mindestens 30 Grad.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>Doppelklicken Sie ein letztes Mal auf den in den beiden vorigen Schritten gewählten Stern (Schritt 3 von 3).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>Drehen Sie die RA-Achse zurück in die Home-Position. Der gewählte Stern muss auf dem Kreis bleiben, während die Montierung in die Parkposition fährt.</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>Richtig</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>Justierung abgeschlossen?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>Bitte klicken Sie auf „Überwachen“.</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>Bewegen Sie das Pol-Rechteck nur mit den Höhen- und Azimutschrauben auf den Achsenkreis.</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>Stellen Sie die Parameter links so ein, dass mehr Sterne um Polaris sichtbar werden.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um Polaris übereinstimmt.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links (oder den Pfeiltasten), bis sie mit den Sternen um Polaris übereinstimmt.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Wählen Sie einen anderen Stern als Polaris und doppelklicken Sie im Bild darauf. Merken Sie sich diesen Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Erwartete Position: Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um Polaris übereinstimmt.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Erwartete Position: Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links (oder den Pfeiltasten), bis sie mit den Sternen um Polaris übereinstimmt.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>Bewegen Sie Polaris mit den Höhen- und Azimutschrauben in die Mitte des kleinen rotierenden Kreises im Bild.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Aktuelle Position: Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um Polaris übereinstimmt.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Aktuelle Position: Doppelklicken Sie auf Polaris und drehen Sie die Vorlage mit dem Regler „Drehen“ links (oder den Pfeiltasten), bis sie mit den Sternen um Polaris übereinstimmt.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>Stellen Sie die Parameter links so ein, dass mehr Sterne um σ Oct sichtbar werden.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links (oder den Pfeiltasten), bis sie mit den Sternen um σ Oct übereinstimmt. So finden Sie ihn: Die lange Achse des Kreuzes des Südens, viereinhalbmal verlängert, endet nahe dem Pol (Karte im Handbuch).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Wählen Sie einen anderen Stern als σ Oct und doppelklicken Sie im Bild darauf. Merken Sie sich diesen Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Erwartete Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Erwartete Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links (oder den Pfeiltasten), bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>Bewegen Sie σ Oct mit den Höhen- und Azimutschrauben in die Mitte des kleinen rotierenden Kreises im Bild.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Aktuelle Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links, bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Aktuelle Position: Doppelklicken Sie auf σ Oct und drehen Sie die Vorlage mit dem Regler „Drehen“ links (oder den Pfeiltasten), bis sie mit den Sternen um σ Oct übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Nachtmodus</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>Das Handbuch ist nicht mit Orvanta installiert.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ Orvanta läuft ohne Kamera weiter.</translation>
         <translation>Polverfolgung</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Pol nach einem GOTO verloren? Hiermit finden Sie ihn wieder.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>Wenn der Pol nach einer GOTO-Bewegung verloren ging, drehen Sie den Regler um den RA-Winkel der Bewegung, um ihn wiederzufinden.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta läuft ohne Kamera weiter.</translation>
     <message>
         <source>Reset</source>
         <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

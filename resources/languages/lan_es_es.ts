@@ -12,10 +12,6 @@
         <translation>Orvanta %1, publicado el %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. Todos los derechos reservados.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. Software libre bajo la &lt;a href=&quot;licence&quot;&gt;GNU General Public License, versión 3 o posterior&lt;/a&gt; (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>Sur</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Ajustes de Orvanta</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>Exp.(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>Tráfico</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>Centro del eje</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>Elija siempre la misma estrella</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>Imágenes (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>Información</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>¡No se encontró ningún equipo TAVRIN Orvanta!</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>¡No se puede conectar Orvanta por un error de OpenTAVRIN!</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>¡No se puede conectar Orvanta por un error de InitTAVRIN!</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>Parece que no hay ninguna estrella en este punto; pruebe con otro.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>No se puede obtener el centro del eje; pulse «Repetir» para volver a buscarlo.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>Pregunta</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>¿Desea usar la posición del centro del eje guardada la última vez que usó Orvanta?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>¿Ha terminado la configuración?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>Listo</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>¿Coincide la plantilla?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>Coincide</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>Gire el eje de AR de su montura en la dirección indicada por la flecha en la parte superior de la pantalla (al menos 30 grados).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>¿Ha terminado el giro?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>Listo</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>Haga doble clic de nuevo en la misma estrella elegida en el paso anterior (paso 2 de 3).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>Gire de nuevo el eje de AR de su montura en la misma dirección, al menos 30 grados.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>Haga doble clic por última vez en la misma estrella elegida en los 2 pasos anteriores (paso 3 de 3).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>Devuelva el eje de AR a la posición inicial (Home): compruebe que la estrella elegida permanece sobre el círculo mientras la montura gira hasta la posición de aparcado (PARK).</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>Correcto</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>¿Ha terminado el ajuste?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>Pulse el botón «Vigilar».</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>Use solo los tornillos de altura y acimut para llevar el rectángulo del polo sobre el círculo del eje.</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>Hecho</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>Ajuste los parámetros de la izquierda para que se vean más estrellas alrededor de Polaris.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Haga doble clic en Polaris y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Haga doble clic en Polaris y use el control «Girar» de la izquierda (o las teclas de flecha) para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Elija una estrella distinta de Polaris y haga doble clic sobre ella en la imagen. Recuerde esta estrella: volverá a seleccionarla en los pasos siguientes (paso 1 de 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Posición esperada: Haga doble clic en Polaris y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Posición esperada: Haga doble clic en Polaris y use el control «Girar» de la izquierda (o las teclas de flecha) para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>Con los tornillos de altura y acimut, lleve Polaris al centro del pequeño círculo giratorio que aparece ahora en la imagen.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Posición actual: Haga doble clic en Polaris y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Posición actual: Haga doble clic en Polaris y use el control «Girar» de la izquierda (o las teclas de flecha) para girar la plantilla hasta que coincida con las estrellas alrededor de Polaris.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>Ajuste los parámetros de la izquierda para que se vean más estrellas alrededor de σ Oct.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>Haga doble clic en σ Oct y use el control «Girar» de la izquierda (o las teclas de flecha) para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct. Para encontrarla: el eje largo de la Cruz del Sur, prolongado cuatro veces y media, termina cerca del polo (mapa en el manual).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Elija una estrella distinta de σ Oct y haga doble clic sobre ella en la imagen. Recuerde esta estrella: volverá a seleccionarla en los pasos siguientes (paso 1 de 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Posición esperada: Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Posición esperada: Haga doble clic en σ Oct y use el control «Girar» de la izquierda (o las teclas de flecha) para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>Con los tornillos de altura y acimut, lleve σ Oct al centro del pequeño círculo giratorio que aparece ahora en la imagen.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Posición actual: Haga doble clic en σ Oct y use el control «Girar» de la izquierda para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Posición actual: Haga doble clic en σ Oct y use el control «Girar» de la izquierda (o las teclas de flecha) para girar la plantilla hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Modo nocturno</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>El manual no está instalado con Orvanta.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ Orvanta sigue funcionando sin cámara.</translation>
         <translation>Seguimiento del polo</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>¿Polo perdido tras un GOTO? Úselo para volver a encontrarlo.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>Si el polo se perdió tras un movimiento GOTO, gire el dial el ángulo de AR del movimiento para volver a encontrarlo.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta sigue funcionando sin cámara.</translation>
     <message>
         <source>Reset</source>
         <translation>Cero</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Orvanta %1, publié le %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. Tous droits réservés.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. Logiciel libre sous la &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 ou ultérieure&lt;/a&gt; (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>Sud</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Réglages Orvanta</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>Pose(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>Trafic</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>Centre de l&apos;axe</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>Choisissez toujours la même étoile</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>Images (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>Aucun appareil TAVRIN Orvanta trouvé !</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>Impossible de connecter Orvanta : erreur OpenTAVRIN !</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>Impossible de connecter Orvanta : erreur InitTAVRIN !</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>Il semble n&apos;y avoir aucune étoile à cet endroit, essayez un autre point.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>Impossible de déterminer le centre de l&apos;axe, cliquez sur « Refaire » pour le rechercher à nouveau.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>Question</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>Voulez-vous utiliser la position du centre de l&apos;axe enregistrée lors de votre dernière utilisation d&apos;Orvanta ?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>Configuration terminée ?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>Le modèle coïncide-t-il ?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>Oui</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>Tournez l&apos;axe AD de votre monture dans le sens indiqué par la flèche en haut de l&apos;écran (au moins 30 degrés).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>Rotation terminée ?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>Double-cliquez à nouveau sur l&apos;étoile choisie à l&apos;étape précédente (étape 2 sur 3).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>Tournez à nouveau l&apos;axe AD de votre monture dans le même sens, d&apos;au moins 30 degrés.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>Double-cliquez une dernière fois sur l&apos;étoile choisie aux 2 étapes précédentes (étape 3 sur 3).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>Ramenez l&apos;axe AD en position initiale (Home) : vérifiez que l&apos;étoile choisie reste sur le cercle pendant que la monture tourne vers la position de parcage (PARK).</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>Correct</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>Ajustement terminé ?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>Cliquez sur le bouton « Surveiller ».</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>Utilisez uniquement les vis d&apos;altitude et d&apos;azimut pour placer le rectangle du pôle sur le cercle de l&apos;axe.</translation>
     </message>
     <message>
@@ -526,64 +514,72 @@
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>Réglez les paramètres à gauche pour rendre visibles davantage d&apos;étoiles autour de Polaris.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche (ou les touches fléchées) pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Choisissez une étoile autre que Polaris et double-cliquez dessus dans l&apos;image. Retenez cette étoile : vous la sélectionnerez à nouveau aux étapes suivantes (étape 1 sur 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Position attendue : Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Position attendue : Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche (ou les touches fléchées) pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>À l&apos;aide des vis d&apos;altitude et d&apos;azimut, amenez Polaris au centre du petit cercle tournant affiché sur l&apos;image.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Position actuelle : Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Position actuelle : Double-cliquez sur Polaris et utilisez le curseur « Rotation » à gauche (ou les touches fléchées) pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>Réglez les paramètres à gauche pour rendre visibles davantage d&apos;étoiles autour de σ Oct.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche (ou les touches fléchées) pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct. Pour la trouver : le grand axe de la Croix du Sud, prolongé quatre fois et demie, aboutit près du pôle (carte dans le manuel).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Choisissez une étoile autre que σ Oct et double-cliquez dessus dans l&apos;image. Retenez cette étoile : vous la sélectionnerez à nouveau aux étapes suivantes (étape 1 sur 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Position attendue : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Position attendue : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche (ou les touches fléchées) pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>À l&apos;aide des vis d&apos;altitude et d&apos;azimut, amenez σ Oct au centre du petit cercle tournant affiché sur l&apos;image.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Position actuelle : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Position actuelle : Double-cliquez sur σ Oct et utilisez le curseur « Rotation » à gauche (ou les touches fléchées) pour faire tourner le modèle jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Mode nuit</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>Le manuel n&apos;est pas installé avec Orvanta.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
-        <translation>L'image telle qu'affichée</translation>
+        <translation>L&apos;image telle qu&apos;affichée</translation>
     </message>
     <message>
         <source>The camera frame with marks</source>
-        <translation>L'image de la caméra avec les repères</translation>
+        <translation>L&apos;image de la caméra avec les repères</translation>
     </message>
     <message>
         <source>The camera frame without marks</source>
-        <translation>L'image de la caméra sans les repères</translation>
+        <translation>L&apos;image de la caméra sans les repères</translation>
     </message>
     <message>
         <source>The camera cannot be used: %1.
@@ -655,8 +651,8 @@ Orvanta continue sans caméra.</translation>
         <translation>Suivi du pôle</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Pôle perdu après un GOTO ? Utilisez ceci pour le retrouver.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>Si le pôle a été perdu après un pointage GOTO, tournez le bouton de l&apos;angle en AD du pointage pour le retrouver.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta continue sans caméra.</translation>
     <message>
         <source>Reset</source>
         <translation>RAZ</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 </TS>

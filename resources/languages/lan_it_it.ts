@@ -12,10 +12,6 @@
         <translation>Orvanta %1, rilasciato il %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. Tutti i diritti riservati.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. Software libero sotto la &lt;a href=&quot;licence&quot;&gt;GNU General Public License, versione 3 o successiva&lt;/a&gt; (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licenza</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>Sud</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Impostazioni Orvanta</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>Esp.(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>Traffico</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocità</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>Centro dell&apos;asse</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>Scegli sempre la stessa stella</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>Salva</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>Immagini (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>Nessun dispositivo TAVRIN Orvanta trovato!</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>Errore</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>Impossibile connettere Orvanta: errore OpenTAVRIN!</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>Impossibile connettere Orvanta: errore InitTAVRIN!</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>Sembra che non ci sia nessuna stella in questo punto, prova un altro punto.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>Impossibile determinare il centro dell&apos;asse, fai clic su «Ripeti» per cercarlo di nuovo.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>Domanda</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>Vuoi usare la posizione del centro dell&apos;asse registrata l&apos;ultima volta che hai usato Orvanta?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>Impostazione completata?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>Fatto</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>Il modello coincide?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>Sì</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>Ruota l&apos;asse AR della montatura nella direzione indicata dalla freccia in alto sullo schermo (almeno 30 gradi).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>Rotazione completata?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>Fatto</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>Fai di nuovo doppio clic sulla stessa stella scelta nel passo precedente (passo 2 di 3).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>Ruota di nuovo l&apos;asse AR della montatura nella stessa direzione, di almeno 30 gradi.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>Fai doppio clic un&apos;ultima volta sulla stessa stella scelta nei 2 passi precedenti (passo 3 di 3).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>Riporta l&apos;asse AR nella posizione iniziale (Home): assicurati che la stella scelta resti sul cerchio mentre la montatura ruota fino alla posizione di parcheggio (PARK).</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>Corretto</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>Regolazione completata?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>Fai clic sul pulsante «Monitora».</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>Usa solo le viti di altezza e azimut per portare il rettangolo del polo sul cerchio dell&apos;asse.</translation>
     </message>
     <message>
@@ -526,64 +514,72 @@
         <translation>Fatto</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>Regola i parametri a sinistra per rendere visibili più stelle intorno a Polaris.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra (o i tasti freccia) per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Scegli una stella diversa da Polaris e fai doppio clic su di essa nell&apos;immagine. Ricorda questa stella: la selezionerai di nuovo nei passi successivi (passo 1 di 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Posizione prevista: Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Posizione prevista: Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra (o i tasti freccia) per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>Con le viti di altezza e azimut, porta Polaris al centro del piccolo cerchio rotante ora mostrato nell&apos;immagine.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Posizione attuale: Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Posizione attuale: Fai doppio clic su Polaris e usa il cursore «Ruota» a sinistra (o i tasti freccia) per ruotare il modello finché coincide con le stelle intorno a Polaris.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>Regola i parametri a sinistra per rendere visibili più stelle intorno a σ Oct.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra (o i tasti freccia) per ruotare il modello finché coincide con le stelle intorno a σ Oct. Per trovarla: l&apos;asse lungo della Croce del Sud, prolungato quattro volte e mezza, termina vicino al polo (mappa nel manuale).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Scegli una stella diversa da σ Oct e fai doppio clic su di essa nell&apos;immagine. Ricorda questa stella: la selezionerai di nuovo nei passi successivi (passo 1 di 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Posizione prevista: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Posizione prevista: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra (o i tasti freccia) per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>Con le viti di altezza e azimut, porta σ Oct al centro del piccolo cerchio rotante ora mostrato nell&apos;immagine.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Posizione attuale: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Posizione attuale: Fai doppio clic su σ Oct e usa il cursore «Ruota» a sinistra (o i tasti freccia) per ruotare il modello finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Modalità notte</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>Il manuale non è installato con Orvanta.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
-        <translation>L'immagine come mostrata</translation>
+        <translation>L&apos;immagine come mostrata</translation>
     </message>
     <message>
         <source>The camera frame with marks</source>
-        <translation>L'immagine della camera con i segni</translation>
+        <translation>L&apos;immagine della camera con i segni</translation>
     </message>
     <message>
         <source>The camera frame without marks</source>
-        <translation>L'immagine della camera senza i segni</translation>
+        <translation>L&apos;immagine della camera senza i segni</translation>
     </message>
     <message>
         <source>The camera cannot be used: %1.
@@ -655,8 +651,8 @@ Orvanta continua senza camera.</translation>
         <translation>Inseguimento del polo</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Polo perso dopo un GOTO? Usa questo per ritrovarlo.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>Se il polo è stato perso dopo un puntamento GOTO, ruota la manopola dell&apos;angolo in AR del puntamento per ritrovarlo.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta continua senza camera.</translation>
     <message>
         <source>Reset</source>
         <translation>Azzera</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>

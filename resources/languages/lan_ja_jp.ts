@@ -12,10 +12,6 @@
         <translation>Orvanta %1（リリース日 %2）</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. 無断複写・転載を禁じます。</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. &lt;a href=&quot;licence&quot;&gt;GNU 一般公衆利用許諾書 バージョン 3 以降&lt;/a&gt;（GPL-3.0-or-later）の下で提供されるフリーソフトウェアです。</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>ライセンス</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>南半球</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Orvanta 設定</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>露出(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>帯域</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>速度</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>軸の中心</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>毎回同じ星を選んでください</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>画像 (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>情報</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>TAVRIN Orvanta 機器が見つかりません！</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>エラー</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>OpenTAVRIN エラーのため Orvanta に接続できません！</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>InitTAVRIN エラーのため Orvanta に接続できません！</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>この位置には星がないようです。別の位置を試してください。</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>軸の中心を求められません。「リセット」をクリックしてやり直してください。</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>確認</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>前回 Orvanta で記録した「軸の中心位置」を使用しますか？</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>設定は完了しましたか？</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>完了</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>一致しましたか？</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>成功</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>画面上部の矢印の方向に赤道儀の赤経（RA）軸を回転させてください（30 度以上）。</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>回転は完了しましたか？</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>完了</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>前のステップで選んだ同じ星をもう一度ダブルクリックしてください（3 ステップ中 2）。</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>もう一度、赤経（RA）軸を同じ方向に 30 度以上回転させてください。</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>前の 2 ステップで選んだ同じ星を最後にもう一度ダブルクリックしてください（3 ステップ中 3）。</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>赤経（RA）軸をホーム位置に戻してください。架台がパーク位置へ回転する間、選んだ星が円の上から外れないことを確認してください。</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>正しい</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>調整は完了しましたか？</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>「監視開始」ボタンをクリックしてください。</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>高度と方位の調整ボルトだけを使って、極の四角形を軸の円に重ねてください。</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>完了</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>左側のパラメータを調整して、北極星の周りの星がもっと見えるようにしてください。</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して北極星の周りの星に合わせてください。</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>北極星をダブルクリックし、左側の「回転」スライダー（または矢印キー）でテンプレートを回して北極星の周りの星に合わせてください。</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>北極星以外の星を選んで画像上でダブルクリックしてください。この星を覚えておいてください。次のステップでもう一度選びます（3 ステップ中 1）。</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>目標位置：北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して北極星の周りの星に合わせてください。</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>目標位置：北極星をダブルクリックし、左側の「回転」スライダー（または矢印キー）でテンプレートを回して北極星の周りの星に合わせてください。</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>高度と方位の調整ボルトを使って、画像に表示された回転する小さな円の中心に北極星を移動させてください。</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>現在位置：北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して北極星の周りの星に合わせてください。</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>現在位置：北極星をダブルクリックし、左側の「回転」スライダー（または矢印キー）でテンプレートを回して北極星の周りの星に合わせてください。</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>左側のパラメータを調整して、σ Octの周りの星がもっと見えるようにしてください。</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>σ Octをダブルクリックし、左側の「回転」スライダー（または矢印キー）でテンプレートを回してσ Octの周りの星に合わせてください。見つけ方：南十字星の長い軸を4.5倍延ばすと天の南極の近くに達します（マニュアルの星図を参照）。</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>σ Oct以外の星を選んで画像上でダブルクリックしてください。この星を覚えておいてください。次のステップでもう一度選びます（3 ステップ中 1）。</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>目標位置：σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>目標位置：σ Octをダブルクリックし、左側の「回転」スライダー（または矢印キー）でテンプレートを回してσ Octの周りの星に合わせてください。</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>高度と方位の調整ボルトを使って、画像に表示された回転する小さな円の中心にσ Octを移動させてください。</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>現在位置：σ Octをダブルクリックし、左側の「回転」スライダーでテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>現在位置：σ Octをダブルクリックし、左側の「回転」スライダー（または矢印キー）でテンプレートを回してσ Octの周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>ナイトモード</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>マニュアルが Orvanta と一緒にインストールされていません。</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ Orvanta はカメラなしで動作を続けます。</translation>
         <translation>極の追尾</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>GOTO 後に極を見失ったら、ここで追尾し直せます。</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>GOTO での移動後に極を見失った場合は、移動した赤経の角度だけダイヤルを回すと再び見つかります。</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta はカメラなしで動作を続けます。</translation>
     <message>
         <source>Reset</source>
         <translation>リセット</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Orvanta %1, 출시일 %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. 모든 권리 보유.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. &lt;a href=&quot;licence&quot;&gt;GNU 일반 공중 사용 허가서 버전 3 이상&lt;/a&gt;(GPL-3.0-or-later)에 따른 자유 소프트웨어입니다.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>라이선스</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>남반구</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Orvanta 설정</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>노출(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>트래픽</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>속도</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>축 중심</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>매번 같은 별을 선택하세요</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>저장</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>이미지 (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>정보</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>TAVRIN Orvanta 장비를 찾을 수 없습니다!</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>오류</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>OpenTAVRIN 오류로 Orvanta에 연결할 수 없습니다!</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>InitTAVRIN 오류로 Orvanta에 연결할 수 없습니다!</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>이 위치에는 별이 없는 것 같습니다. 다른 위치를 시도하세요.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>축 중심을 구할 수 없습니다. &apos;재설정&apos;을 눌러 다시 찾으세요.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>질문</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>지난번 Orvanta 사용 시 기록된 &apos;축 중심 위치&apos;를 사용하시겠습니까?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>설정이 끝났습니까?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>완료</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>템플릿이 일치합니까?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>성공</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>화면 위쪽의 화살표 방향으로 마운트의 적경(RA) 축을 회전하세요(최소 30도).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>회전이 끝났습니까?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>완료</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>이전 단계에서 선택한 같은 별을 다시 더블클릭하세요(3단계 중 2단계).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>마운트의 적경(RA) 축을 같은 방향으로 다시 최소 30도 회전하세요.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>이전 2단계에서 선택한 같은 별을 마지막으로 한 번 더 더블클릭하세요(3단계 중 3단계).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>적경(RA) 축을 홈 위치로 되돌리세요. 마운트가 파크(PARK) 위치로 회전하는 동안 선택한 별이 원 위에 있는지 확인하세요.</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>맞음</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>조정이 끝났습니까?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>&apos;모니터링 시작&apos; 버튼을 클릭하세요.</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>고도 및 방위각 조절 볼트만 사용하여 극 사각형을 축 원 위로 옮기세요.</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>완료</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>왼쪽의 매개변수를 조정하여 북극성 주변의 별이 더 많이 보이게 하세요.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더(또는 화살표 키)로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>북극성이 아닌 다른 별을 골라 이미지에서 더블클릭하세요. 이 별을 기억하세요. 다음 단계에서 다시 선택하게 됩니다(3단계 중 1단계).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>예상 위치: 북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>예상 위치: 북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더(또는 화살표 키)로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>고도 및 방위각 조절 볼트로 북극성을 이미지에 표시된 작은 회전 원의 중심으로 옮기세요.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>현재 위치: 북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>현재 위치: 북극성을 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더(또는 화살표 키)로 템플릿을 돌려 북극성 주변의 별과 맞추세요.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>왼쪽의 매개변수를 조정하여 σ Oct 주변의 별이 더 많이 보이게 하세요.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더(또는 화살표 키)로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요. 찾는 법: 남십자자리의 긴 축을 4.5배 연장하면 천구의 남극 근처에 닿습니다(설명서의 성도 참조).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>σ Oct가 아닌 다른 별을 골라 이미지에서 더블클릭하세요. 이 별을 기억하세요. 다음 단계에서 다시 선택하게 됩니다(3단계 중 1단계).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>예상 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>예상 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더(또는 화살표 키)로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>고도 및 방위각 조절 볼트로 σ Oct를 이미지에 표시된 작은 회전 원의 중심으로 옮기세요.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>현재 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>현재 위치: σ Oct를 더블클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더(또는 화살표 키)로 템플릿을 돌려 σ Oct 주변의 별과 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>야간 모드</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>설명서가 Orvanta와 함께 설치되어 있지 않습니다.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ Orvanta는 카메라 없이 계속 실행됩니다.</translation>
         <translation>극 추적</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>GOTO 후 극을 놓쳤다면 여기서 다시 추적하세요.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>GOTO 이동 후 극을 잃었다면, 이동한 적경 각도만큼 다이얼을 돌려 다시 찾으세요.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta는 카메라 없이 계속 실행됩니다.</translation>
     <message>
         <source>Reset</source>
         <translation>재설정</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>예(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>아니요(&amp;N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 </TS>

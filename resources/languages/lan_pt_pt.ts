@@ -12,10 +12,6 @@
         <translation>Orvanta %1, lançado em %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. Todos os direitos reservados.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. Software livre sob a &lt;a href=&quot;licence&quot;&gt;GNU General Public License, versão 3 ou posterior&lt;/a&gt; (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licença</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>Sul</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Definições do Orvanta</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>Exp.(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>Tráfego</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocidade</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>Centro do eixo</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>Escolha sempre a mesma estrela</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>Imagens (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>Informação</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>Nenhum equipamento TAVRIN Orvanta encontrado!</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>Erro</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>Não é possível ligar o Orvanta devido a um erro de OpenTAVRIN!</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>Não é possível ligar o Orvanta devido a um erro de InitTAVRIN!</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>Parece não haver nenhuma estrela neste ponto; tente outro ponto.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>Não é possível obter o centro do eixo; clique em «Repor» para o voltar a procurar.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>Pergunta</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>Pretende usar a posição do centro do eixo registada da última vez que usou o Orvanta?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>A configuração terminou?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>O modelo coincide?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>Sim</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>Rode o eixo de AR da sua montagem no sentido indicado pela seta no topo do ecrã (pelo menos 30 graus).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>A rotação terminou?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>Faça novamente duplo clique na mesma estrela escolhida no passo anterior (passo 2 de 3).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>Rode novamente o eixo de AR da sua montagem no mesmo sentido, pelo menos 30 graus.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>Faça duplo clique uma última vez na mesma estrela escolhida nos 2 passos anteriores (passo 3 de 3).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>Volte a colocar o eixo de AR na posição inicial (Home): verifique que a estrela escolhida permanece no círculo enquanto a montagem roda para a posição de estacionamento (PARK).</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>Correto</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>O ajuste terminou?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>Clique no botão «Monitorizar».</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>Use apenas os parafusos de altitude e azimute para colocar o retângulo do polo sobre o círculo do eixo.</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>Ajuste os parâmetros à esquerda para tornar visíveis mais estrelas em redor da Polaris.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda (ou as teclas de seta) para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Escolha uma estrela que não seja a Polaris e faça duplo clique nela na imagem. Memorize esta estrela: vai selecioná-la novamente nos passos seguintes (passo 1 de 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Posição esperada: Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Posição esperada: Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda (ou as teclas de seta) para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>Com os parafusos de altitude e azimute, mova a Polaris para o centro do pequeno círculo rotativo agora mostrado na imagem.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Posição atual: Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Posição atual: Faça duplo clique na Polaris e use o cursor «Rodar» à esquerda (ou as teclas de seta) para rodar o modelo até coincidir com as estrelas em redor da Polaris.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>Ajuste os parâmetros à esquerda para tornar visíveis mais estrelas em redor de σ Oct.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda (ou as teclas de seta) para rodar o modelo até coincidir com as estrelas em redor de σ Oct. Para a encontrar: o eixo longo do Cruzeiro do Sul, prolongado quatro vezes e meia, termina perto do polo (mapa no manual).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Escolha uma estrela que não seja σ Oct e faça duplo clique nela na imagem. Memorize esta estrela: vai selecioná-la novamente nos passos seguintes (passo 1 de 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Posição esperada: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Posição esperada: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda (ou as teclas de seta) para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>Com os parafusos de altitude e azimute, mova σ Oct para o centro do pequeno círculo rotativo agora mostrado na imagem.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Posição atual: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Posição atual: Faça duplo clique em σ Oct e use o cursor «Rodar» à esquerda (ou as teclas de seta) para rodar o modelo até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Modo noturno</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>O manual não está instalado com o Orvanta.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ O Orvanta continua sem câmara.</translation>
         <translation>Seguimento do polo</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Polo perdido após um GOTO? Use isto para o voltar a encontrar.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>Se o polo se perdeu após um movimento GOTO, rode o botão o ângulo de AR do movimento para o voltar a encontrar.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ O Orvanta continua sem câmara.</translation>
     <message>
         <source>Reset</source>
         <translation>Repor</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 </TS>

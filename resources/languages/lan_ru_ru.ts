@@ -12,10 +12,6 @@
         <translation>Orvanta %1, выпуск от %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics. Все права защищены.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. Свободная программа под &lt;a href=&quot;licence&quot;&gt;GNU General Public License версии 3 или более поздней&lt;/a&gt; (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Лицензия</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>Юг</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Настройки Orvanta</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>Выд.(мс)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>Трафик</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Скорость</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>Центр оси</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>Выбирайте одну и ту же звезду</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>Сохранить</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>Изображения (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>Информация</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>Устройство TAVRIN Orvanta не найдено!</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>Не удалось подключить Orvanta: ошибка OpenTAVRIN!</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>Не удалось подключить Orvanta: ошибка InitTAVRIN!</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>Похоже, в этой точке нет звезды, попробуйте другую точку.</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>Не удалось найти центр оси, нажмите «Сброс», чтобы найти его заново.</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>Вопрос</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>Использовать положение центра оси, сохранённое при прошлой работе с Orvanta?</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>Настройка завершена?</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>Шаблон совпал?</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>Да</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>Поверните ось прямого восхождения (RA) монтировки в направлении стрелки вверху экрана (не менее чем на 30 градусов).</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>Поворот завершён?</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>Снова дважды щёлкните по звезде, выбранной на предыдущем шаге (шаг 2 из 3).</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>Снова поверните ось RA монтировки в том же направлении не менее чем на 30 градусов.</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>В последний раз дважды щёлкните по звезде, выбранной на двух предыдущих шагах (шаг 3 из 3).</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>Верните ось RA в исходное положение (Home) и убедитесь, что выбранная звезда остаётся на окружности, пока монтировка поворачивается в положение парковки (PARK).</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>Верно</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>Регулировка завершена?</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>Нажмите кнопку «Контроль».</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>Только винтами высоты и азимута совместите прямоугольник полюса с кругом оси.</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>Настройте параметры слева, чтобы вокруг Полярной стало видно больше звёзд.</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Дважды щёлкните по Полярной и ползунком «Поворот» слева (или клавишами со стрелками) поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Выберите звезду, отличную от Полярной, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Ожидаемое положение: Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Ожидаемое положение: Дважды щёлкните по Полярной и ползунком «Поворот» слева (или клавишами со стрелками) поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>Винтами высоты и азимута переместите Полярную в центр небольшого вращающегося круга на изображении.</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>Текущее положение: Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>Текущее положение: Дважды щёлкните по Полярной и ползунком «Поворот» слева (или клавишами со стрелками) поверните шаблон, чтобы он совпал со звёздами вокруг Полярной.</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>Настройте параметры слева, чтобы вокруг σ Oct стало видно больше звёзд.</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>Дважды щёлкните по σ Oct и ползунком «Поворот» слева (или клавишами со стрелками) поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct. Как найти: длинная ось Южного Креста, продолженная в четыре с половиной раза, заканчивается у полюса (карта в руководстве).</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>Выберите звезду, отличную от σ Oct, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Ожидаемое положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Ожидаемое положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева (или клавишами со стрелками) поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>Винтами высоты и азимута переместите σ Oct в центр небольшого вращающегося круга на изображении.</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>Текущее положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>Текущее положение: Дважды щёлкните по σ Oct и ползунком «Поворот» слева (или клавишами со стрелками) поверните шаблон, чтобы он совпал со звёздами вокруг σ Oct.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Ночной режим</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>Руководство не установлено вместе с Orvanta.</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ Orvanta продолжает работу без камеры.</translation>
         <translation>Слежение за полюсом</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>Полюс потерян после GOTO? Здесь его можно найти снова.</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>Если полюс потерян после наведения GOTO, поверните регулятор на угол наведения по прямому восхождению, чтобы снова найти его.</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta продолжает работу без камеры.</translation>
     <message>
         <source>Reset</source>
         <translation>Сброс</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 </TS>

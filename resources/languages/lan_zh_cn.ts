@@ -12,10 +12,6 @@
         <translation>Orvanta %1，发布于 %2</translation>
     </message>
     <message>
-        <source>Copyright © 2021 Tavrin Optics. All rights reserved.</source>
-        <translation>Copyright © 2021 Tavrin Optics。保留所有权利。</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot; style=&quot;color:#a9a9a9; text-decoration:none;&quot;&gt;www.tavrin.example&lt;/a&gt;</translation>
     </message>
@@ -30,6 +26,14 @@
     <message>
         <source>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;https://www.tavrin.example/&quot;&gt;&lt;img src=&quot;:/images/tavrin.png&quot; width=&quot;131&quot; height=&quot;40&quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2021 Tavrin Optics. Free software under the &lt;a href=&quot;licence&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later).</source>
+        <translation>Copyright © 2021 Tavrin Optics. 本程序为自由软件，依据&lt;a href=&quot;licence&quot;&gt;GNU 通用公共许可证第 3 版或更高版本&lt;/a&gt;（GPL-3.0-or-later）发布。</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>许可证</translation>
     </message>
 </context>
 <context>
@@ -90,16 +94,12 @@
         <translation>南半球</translation>
     </message>
     <message>
-        <source>Orvanta Setting</source>
+        <source>Orvanta Settings</source>
         <translation>Orvanta 设置</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
         <translation>曝光(ms)</translation>
-    </message>
-    <message>
-        <source>50</source>
-        <translation>50</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -110,16 +110,8 @@
         <translation>流量</translation>
     </message>
     <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>速度</translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -150,7 +142,7 @@
         <translation>轴心</translation>
     </message>
     <message>
-        <source>Chose the same star every times</source>
+        <source>Choose the same star every time</source>
         <translation>每次选择同一颗星</translation>
     </message>
     <message>
@@ -354,15 +346,11 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation>图像 (*.png *.jpg *.bmp)</translation>
-    </message>
-    <message>
         <source>Info</source>
         <translation>提示</translation>
     </message>
     <message>
-        <source>Not Found TAVRIN Orvanta equipment!</source>
+        <source>No TAVRIN Orvanta camera found.</source>
         <translation>未找到 TAVRIN Orvanta 设备！</translation>
     </message>
     <message>
@@ -370,11 +358,11 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as OpenTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: OpenTAVRIN failed.</source>
         <translation>OpenTAVRIN 出错，无法连接 Orvanta！</translation>
     </message>
     <message>
-        <source>Can not connect Orvanta as InitTAVRIN error!</source>
+        <source>Cannot connect to Orvanta: InitTAVRIN failed.</source>
         <translation>InitTAVRIN 出错，无法连接 Orvanta！</translation>
     </message>
     <message>
@@ -390,7 +378,7 @@
         <translation>此处似乎没有星，请尝试其他位置。</translation>
     </message>
     <message>
-        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <source>Cannot find the axis center. Please click &apos;Reset&apos; to find it again.</source>
         <translation>无法求得轴心，请点击“重置”重新查找。</translation>
     </message>
     <message>
@@ -442,11 +430,11 @@
         <translation>询问</translation>
     </message>
     <message>
-        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Orvanta ?</source>
+        <source>Would you like to use the axis center saved the last time you used Orvanta?</source>
         <translation>是否使用上次使用 Orvanta 时记录的“轴心位置”？</translation>
     </message>
     <message>
-        <source>Has setting up finished?</source>
+        <source>Is the setup finished?</source>
         <translation>设置完成了吗？</translation>
     </message>
     <message>
@@ -454,7 +442,7 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>Does match success?</source>
+        <source>Does the template match?</source>
         <translation>匹配成功了吗？</translation>
     </message>
     <message>
@@ -462,11 +450,11 @@
         <translation>成功</translation>
     </message>
     <message>
-        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <source>Rotate your mount&apos;s RA axis in the direction of the arrow at the top of the image, by at least 30 degrees.</source>
         <translation>按屏幕顶部箭头所示方向旋转赤道仪的赤经（RA）轴（至少旋转 30 度）。</translation>
     </message>
     <message>
-        <source>Has rotation finished?</source>
+        <source>Is the rotation finished?</source>
         <translation>旋转完成了吗？</translation>
     </message>
     <message>
@@ -478,19 +466,19 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <source>Double-click the star you chose in the previous step again (step 2 of 3).</source>
         <translation>再次双击上一步选择的同一颗星（第 2 步，共 3 步）。</translation>
     </message>
     <message>
-        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <source>Again, rotate your mount&apos;s RA axis in the same direction by at least 30 degrees.</source>
         <translation>再次将赤经（RA）轴沿同一方向旋转至少 30 度。</translation>
     </message>
     <message>
-        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <source>Double-click the star you chose in the previous two steps one last time (step 3 of 3).</source>
         <translation>最后一次双击前两步选择的同一颗星（第 3 步，共 3 步）。</translation>
     </message>
     <message>
-        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <source>Turn the RA axis back to its home position and make sure the chosen star stays on the circle while the mount turns.</source>
         <translation>将赤经（RA）轴转回初始（Home）位置——确保赤道仪转向停放（PARK）位置时，所选的星始终在圆上。</translation>
     </message>
     <message>
@@ -502,7 +490,7 @@
         <translation>正确</translation>
     </message>
     <message>
-        <source>Has adjustment finished?</source>
+        <source>Is the adjustment finished?</source>
         <translation>调整完成了吗？</translation>
     </message>
     <message>
@@ -514,7 +502,7 @@
         <translation>请点击“开始监视”按钮。</translation>
     </message>
     <message>
-        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <source>Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle.</source>
         <translation>只用高度和方位调节螺栓，将极点方框移到轴心圆上。</translation>
     </message>
     <message>
@@ -526,52 +514,60 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <source>Adjust the settings on the left until the stars around Polaris are visible.</source>
         <translation>调整左侧参数，使北极星周围有更多星可见。</translation>
     </message>
     <message>
-        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>双击北极星，然后用左侧的“旋转”滑块旋转模板，使其与北极星周围的星对齐。</translation>
+        <source>Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>双击北极星，然后用左侧的“旋转”滑块（或方向键）旋转模板，使其与北极星周围的星对齐。</translation>
     </message>
     <message>
-        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than Polaris and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>选择一颗北极星以外的星并在图像中双击它。请记住这颗星，后续步骤中还要再次选择它（第 1 步，共 3 步）。</translation>
     </message>
     <message>
-        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>目标位置：双击北极星，然后用左侧的“旋转”滑块旋转模板，使其与北极星周围的星对齐。</translation>
+        <source>Expected position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>目标位置：双击北极星，然后用左侧的“旋转”滑块（或方向键）旋转模板，使其与北极星周围的星对齐。</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move Polaris into the center of the small turning circle on the image.</source>
         <translation>使用高度和方位调节螺栓，将北极星移到图像上显示的旋转小圆中心。</translation>
     </message>
     <message>
-        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
-        <translation>当前位置：双击北极星，然后用左侧的“旋转”滑块旋转模板，使其与北极星周围的星对齐。</translation>
+        <source>Current position: Double-click Polaris and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around Polaris.</source>
+        <translation>当前位置：双击北极星，然后用左侧的“旋转”滑块（或方向键）旋转模板，使其与北极星周围的星对齐。</translation>
     </message>
     <message>
-        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <source>Adjust the settings on the left until the stars around σ Oct are visible.</source>
         <translation>调整左侧参数，使σ Oct周围有更多星可见。</translation>
     </message>
     <message>
-        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
+        <source>Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the Southern Cross, extended four and a half times, ends near the pole (chart in the manual).</source>
+        <translation>双击σ Oct，然后用左侧的“旋转”滑块（或方向键）旋转模板，使其与σ Oct周围的星对齐。寻找方法：将南十字座的长轴延长四倍半，即到达南天极附近（见手册中的星图）。</translation>
     </message>
     <message>
-        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <source>Choose a star other than σ Oct and double-click it in the image. Remember this star: you will select it again in the next steps (step 1 of 3).</source>
         <translation>选择一颗σ Oct以外的星并在图像中双击它。请记住这颗星，后续步骤中还要再次选择它（第 1 步，共 3 步）。</translation>
     </message>
     <message>
-        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>目标位置：双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
+        <source>Expected position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>目标位置：双击σ Oct，然后用左侧的“旋转”滑块（或方向键）旋转模板，使其与σ Oct周围的星对齐。</translation>
     </message>
     <message>
-        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <source>With the altitude and azimuth bolts, move σ Oct into the center of the small turning circle on the image.</source>
         <translation>使用高度和方位调节螺栓，将σ Oct移到图像上显示的旋转小圆中心。</translation>
     </message>
     <message>
-        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
-        <translation>当前位置：双击σ Oct，然后用左侧的“旋转”滑块旋转模板，使其与σ Oct周围的星对齐。</translation>
+        <source>Current position: Double-click σ Oct and turn the template with the &apos;Rotate&apos; slider on the left (or the arrow keys) until it matches the stars around σ Oct.</source>
+        <translation>当前位置：双击σ Oct，然后用左侧的“旋转”滑块（或方向键）旋转模板，使其与σ Oct周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>夜间模式</translation>
+    </message>
+    <message>
+        <source>The manual is not installed with Orvanta.</source>
+        <translation>Orvanta 的手册未安装。</translation>
     </message>
     <message>
         <source>The picture as shown</source>
@@ -655,8 +651,8 @@ Orvanta 将在没有相机的情况下继续运行。</translation>
         <translation>极点跟踪</translation>
     </message>
     <message>
-        <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation>GOTO 后丢失了极点？可用此功能重新跟踪。</translation>
+        <source>If the pole was lost after a GOTO slew, turn the dial by the slew&apos;s RA angle to find it again.</source>
+        <translation>如果 GOTO 转动后丢失了极点，请将旋钮转过该次转动的赤经角度，即可重新找到它。</translation>
     </message>
     <message>
         <source>Tracking:</source>
@@ -673,6 +669,33 @@ Orvanta 将在没有相机的情况下继续运行。</translation>
     <message>
         <source>Reset</source>
         <translation>重置</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 
 namespace tavrinsim {
@@ -69,6 +70,9 @@ MountPanel::MountPanel() : QWidget(nullptr, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Virtual mount (simulated camera)"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The host program's style sheet gives it a background by this name.
+    setObjectName(QStringLiteral("mountPanel"));
+    setAttribute(Qt::WA_StyledBackground);
     auto *layout = new QVBoxLayout(this);
 
     auto *site = new QHBoxLayout;
@@ -82,7 +86,7 @@ MountPanel::MountPanel() : QWidget(nullptr, Qt::Window)
     site->addWidget(refraction_);
     layout->addLayout(site);
 
-    auto *raBox = new QGroupBox(QStringLiteral("RA axis"), this);
+    auto *raBox = new QGroupBox(QStringLiteral("RA axis (\u21bb turns the image clockwise on screen)"), this);
     auto *raLayout = new QGridLayout(raBox);
     dial_ = new QDial(raBox);
     dial_->setRange(0, 359);
@@ -94,7 +98,7 @@ MountPanel::MountPanel() : QWidget(nullptr, Qt::Window)
     raLayout->addWidget(raLabel_, 0, 1, 1, 4);
     int col = 1;
     for (int step : {-30, -15, -1, 1, 15, 30}) {
-        const QString text = QStringLiteral("%1%2\u00b0").arg(step > 0 ? "+" : "").arg(step);
+        const QString text = QStringLiteral("%1 %2\u00b0").arg(step > 0 ? "\u21bb" : "\u21ba").arg(std::abs(step));
         raLayout->addWidget(stepButton(text, raBox, [step] { turnRaAxis(step); }), col <= 3 ? 1 : 2,
                             1 + (col - 1) % 3);
         ++col;
@@ -107,18 +111,23 @@ MountPanel::MountPanel() : QWidget(nullptr, Qt::Window)
                         1, 4, 2, 1);
     layout->addWidget(raBox);
 
-    auto *bolts = new QGroupBox(QStringLiteral("Bolts (arcminutes)"), this);
+    auto *bolts = new QGroupBox(QStringLiteral("Bolts (arcminutes; left and right as seen facing the pole)"), this);
     auto *boltLayout = new QGridLayout(bolts);
+    // Altitude raises or lowers the axis; azimuth turns it left or right.
     const struct {
         const char *name;
         bool altitude;
-    } rows[] = {{"Altitude", true}, {"Azimuth", false}};
+        const char *less;
+        const char *more;
+    } rows[] = {{"Altitude", true, "Lower", "Raise"}, {"Azimuth", false, "Left", "Right"}};
     for (int r = 0; r < 2; ++r) {
         boltLayout->addWidget(new QLabel(QString::fromLatin1(rows[r].name), bolts), r, 0);
         int c = 1;
         for (double step : {-10.0, -1.0, 1.0, 10.0}) {
             const bool alt = rows[r].altitude;
-            const QString text = QStringLiteral("%1%2\u2032").arg(step > 0 ? "+" : "").arg(step);
+            const QString text = QStringLiteral("%1 %2\u2032")
+                                     .arg(QLatin1String(step > 0 ? rows[r].more : rows[r].less))
+                                     .arg(std::fabs(step));
             boltLayout->addWidget(stepButton(text, bolts, [alt, step] {
                                       moveBolts(alt ? step : 0.0, alt ? 0.0 : step);
                                   }),

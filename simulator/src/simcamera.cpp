@@ -831,7 +831,6 @@ TAVRIN_API void TAVRIN_CALL OutputTAVRINDebug(const char *text)
             s.debug.erase(s.debug.begin(), s.debug.begin() + kMaxDebugLines / 10);
         s.debug.push_back(line);
     }
-    std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 }  // extern "C"

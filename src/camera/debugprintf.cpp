@@ -2,6 +2,8 @@
 
 #include "camera/tavrinlibrary.h"
 
+#include <QtGlobal>
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -15,4 +17,6 @@ void debugPrintf(const char *format, ...)
     va_end(args);
     if (tavrinLib.ensureLoaded())
         tavrinLib.OutputTAVRINDebug(buffer);
+    // The program's own log keeps them too, at debug level; the terminal stays quiet.
+    qDebug("%s", buffer);
 }

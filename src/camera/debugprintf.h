@@ -3,7 +3,7 @@
 #define DEBUGPRINTF_H
 
 // Formats into a 4096-byte buffer (at most 4095 characters, longer text is cut) and
-// hands it to OutputTAVRINDebug.
+// hands it to OutputTAVRINDebug and to the log as a debug line.
 void debugPrintf(const char *format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))

@@ -431,6 +431,8 @@ void CaptureThread::processFrame(const unsigned char *gray)
         zoomCrop = cv::Mat(zoomImage.height(), zoomImage.width(), CV_8UC3, zoomImage.bits(),
                            std::size_t(zoomImage.bytesPerLine()));
         zoomView.render(grayFrame, v, zoomCrop);
+        if (v.isNight())
+            nightTint(zoomCrop);
         QMutexLocker lock(&zoomQueueMutex);
         if (zoomQueue.size() < kMaxQueued)
             zoomQueue.append(zoomImage);
@@ -438,6 +440,11 @@ void CaptureThread::processFrame(const unsigned char *gray)
 
     QImage &frameImage = nextImage(framePool, nextFrame, displaySize(scale), QImage::Format_RGB32);
     drawFrame(grayFrame, v, frameImage, scaledGray);
+    if (v.isNight()) {
+        cv::Mat shown(frameImage.height(), frameImage.width(), CV_8UC4, frameImage.bits(),
+                      std::size_t(frameImage.bytesPerLine()));
+        nightTint(shown);
+    }
 
     {
         QMutexLocker lock(&frameQueueMutex);

@@ -196,3 +196,19 @@ void drawZoomMarks(cv::Mat &image, const LiveView &v, cv::Point origin)
         seg(P + 9 * c[0], Q + 9 * c[1], P + 4 * c[0], Q + 9 * c[1], poleColour);
     }
 }
+
+void nightTint(cv::Mat &image)
+{
+    CV_Assert(image.type() == CV_8UC3 || image.type() == CV_8UC4);
+    // R, G, B for three channels; B, G, R, A (the display's 32-bit layout) for four.
+    const int channels = image.channels();
+    const int red = channels == 3 ? 0 : 2;
+    for (int y = 0; y < image.rows; ++y) {
+        unsigned char *p = image.ptr<unsigned char>(y);
+        for (int x = 0; x < image.cols; ++x, p += channels) {
+            const unsigned char brightest = std::max(p[0], std::max(p[1], p[2]));
+            p[0] = p[1] = p[2] = 0;
+            p[red] = brightest;
+        }
+    }
+}

@@ -23,4 +23,9 @@ int zoomCoord(double v);
 // any window of it.
 void drawZoomMarks(cv::Mat &image, const LiveView &view, cv::Point origin = cv::Point(0, 0));
 
+// The night style's deep red: each pixel becomes its brightest channel in red
+// alone, so grey stars and marks of any colour stay visible. Takes R, G, B images
+// and the display's B, G, R, A ones.
+void nightTint(cv::Mat &image);
+
 #endif

@@ -25,7 +25,7 @@
 
 struct LiveView
 {
-    QString style = QStringLiteral("Color"); // "Mono" (exactly) selects the mono colours
+    QString style = QStringLiteral("Color"); // "Mono" (exactly) selects the mono colours, "Night" deep red
     double markAngle = 0;                    // degrees, turns the expected-pole arcs
 
     bool showAxisCenter = false;
@@ -56,6 +56,7 @@ struct LiveView
     QPointF axisCenter;
 
     bool isMono() const { return style == QLatin1String("Mono"); }
+    bool isNight() const { return style == QLatin1String("Night"); }
 };
 
 class LiveViewState

@@ -5,13 +5,14 @@
 
 #include <functional>
 
+class DocumentViewer;
 class QUrl;
 
 namespace Ui {
 class AboutDialog;
 }
 
-// Version, maker's notice and links. Lives as long as the main window;
+// Version, copyright and licence, and links. Lives as long as the main window;
 // closing only hides it.
 class AboutDialog : public QDialog
 {
@@ -28,15 +29,21 @@ public:
     // replace it so that nothing is launched.
     static std::function<bool(const QUrl &)> urlOpener;
 
+    // The logo and the web address in the night red, or back in their colours.
+    void setNight(bool on);
+
 public slots:
     void uiReset();
 
 private slots:
     void on_label_logo_linkActivated(const QString &link);
+    void on_label_copyright_linkActivated(const QString &link);
     void on_pushButton_ok_clicked();
 
 private:
     Ui::AboutDialog *ui;
+    DocumentViewer *licenceViewer = nullptr;   // made on first use
+    bool night = false;
 };
 
 #endif

@@ -3,6 +3,8 @@
 #include "ui_poletrackingdialog.h"
 #include "widgets/fittext.h"
 
+#include <QLabel>
+
 #include <algorithm>
 
 PoleTrackingDialog::PoleTrackingDialog(QWidget *parent)
@@ -11,7 +13,19 @@ PoleTrackingDialog::PoleTrackingDialog(QWidget *parent)
     ui->setupUi(this);
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // The dial's own angle, under its caption.
+    angleLabel = new QLabel(this);
+    angleLabel->setObjectName(QStringLiteral("label_tracking_angle"));
+    const QRect caption = ui->label_tracking->geometry();
+    angleLabel->setGeometry(caption.x(), caption.bottom() + 1, caption.width(), caption.height());
+    showAngle(ui->dial_tracking->value());
     fitTextToWidgets(this);
+    fitWrappedText(ui->label_info);
+}
+
+void PoleTrackingDialog::showAngle(int degrees)
+{
+    angleLabel->setText(QStringLiteral("%1\u00b0").arg(degrees));
 }
 
 PoleTrackingDialog::~PoleTrackingDialog()
@@ -23,6 +37,7 @@ void PoleTrackingDialog::uiReset()
 {
     ui->retranslateUi(this);
     fitTextToWidgets(this);
+    fitWrappedText(ui->label_info);
 }
 
 void PoleTrackingDialog::on_pushButton_tracking_minus_clicked()
@@ -42,5 +57,6 @@ void PoleTrackingDialog::on_pushButton_reset_clicked()
 
 void PoleTrackingDialog::on_dial_tracking_valueChanged(int value)
 {
+    showAngle(value);
     emit trackPole(double(value));
 }

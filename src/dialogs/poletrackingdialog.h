@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace Ui {
 class PoleTrackingDialog;
 }
@@ -30,7 +32,10 @@ private slots:
     void on_dial_tracking_valueChanged(int value);
 
 private:
+    void showAngle(int degrees);
+
     Ui::PoleTrackingDialog *ui;
+    QLabel *angleLabel = nullptr;
 };
 
 #endif

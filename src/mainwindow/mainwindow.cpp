@@ -68,6 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     confirmSliderGlow = makeSliderGlow(ui->horizontalSlider_confirm_match);
     roughSliderGlow = makeSliderGlow(ui->horizontalSlider_rough_match);
+    setupAngleControls();
 
     createTipPanel();
 
@@ -189,15 +190,21 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The template stays hidden until a double click places it, which draws it anew.
 
-    // Only the exact "Mono" is mono; any other stored text keeps its value and the colour look.
-    const bool mono = liveViewState.get(&LiveView::style) == QLatin1String("Mono");
+    // Only the exact "Mono" and "Night" are themselves; any other stored text keeps
+    // its value and the colour look.
+    auto *styleGroup = new QActionGroup(ui->menuTools);
+    styleGroup->addAction(ui->actionMono_Style);
+    styleGroup->addAction(ui->actionNight_Style);
+    styleGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    const QString style = liveViewState.get(&LiveView::style);
+    const bool mono = style == QLatin1String("Mono");
     ui->actionMono_Style->setChecked(mono);
+    ui->actionNight_Style->setChecked(style == QLatin1String("Night"));
     applyStyleLook(mono);
-    const QPixmap off(mono ? QStringLiteral(":/images/lightoff_mono.png")
+    const QString off(mono ? QStringLiteral(":/images/lightoff_mono.png")
                            : QStringLiteral(":/images/lightoff_color.png"));
-    ui->label_starPos1_icon->setPixmap(off);
-    ui->label_starPos2_icon->setPixmap(off);
-    ui->label_starPos3_icon->setPixmap(off);
+    for (QLabel *light : {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon})
+        setStyledPixmap(light, off);
 
     // Exact comparisons: a stored 0.6 keeps 100% checked.
     if (zoomFactor == 0.5f)

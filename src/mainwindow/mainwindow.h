@@ -40,6 +40,7 @@ class AboutDialog;
 class CameraServerDialog;
 class AstroRefractionDialog;
 class CaptureThread;
+class DocumentViewer;
 class FavoriteDialog;
 class MagnifierWidget;
 class PoleTrackingDialog;
@@ -51,6 +52,7 @@ class QLabel;
 class QMediaPlayer;
 class QMediaPlaylist;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTimer;
 class QTranslator;
@@ -110,11 +112,11 @@ public:
     static QString fallbackSettingsFilePath();
     static QString settingsDirOverride;
 
-    // The catalogue and the manual page for a language code (exact match;
-    // anything unknown is English and the international page).
+    // The catalogue for a language code (exact match; anything unknown is English).
     static QString cataloguePath(const QString &code);
-    static QUrl manualUrl(const QString &code);
-    // Opens the manual page; tests replace it so no browser starts.
+    // The manual shipped with the program, as a local file; empty when it is missing.
+    static QUrl manualUrl();
+    // Opens the manual instead of the program's viewer when set (tests).
     static std::function<bool(const QUrl &)> manualOpener;
 
     // What "Save As..." writes: the picture as shown, or the whole camera frame
@@ -212,6 +214,7 @@ public slots:
 
     // Panel appearance.
     void on_actionMono_Style_toggled(bool checked);
+    void on_actionNight_Style_toggled(bool checked);
     void graphicsEffectTimeout();
     void increaseAngleTimeout();
 
@@ -238,6 +241,8 @@ private:
     bool stopCaptureWithin();
     // Builds tabWidget_tipMsg and its pages over the live image.
     void createTipPanel();
+    // Fits the tip panel into the image area's width.
+    void layoutTipPanel();
     // Deletes the tip panel's pages now and the panel itself later.
     void destroyTipPanel();
 
@@ -260,10 +265,26 @@ private:
     bool referenceStarsFit(const QPointF &a, const QPointF &b);
     // Makes the region's template the current one and hands its angles to the live view.
     void useRegionTemplate();
+    // Angle number boxes beside the match sliders, and arrow-key steps for both.
+    void setupAngleControls();
+    void focusAngleBox();
     // Star lights for the current step in the current style.
     void restyleStarLights();
-    // Slider glows and the precise group's pole and axis icons in the mono or colour look.
+    // Slider glows, the precise group's pole and axis icons, and in the night style
+    // the night sheet and palette for the whole program and red pictures.
     void applyStyleLook(bool mono);
+    void setPanelStyle(const QString &style);
+    bool nightStyle() const;
+    // A picture as the current style shows it (deep red at night), and a label's
+    // picture from a resource, shown so again when the style changes.
+    QImage styledImage(const QImage &image) const;
+    void setStyledPixmap(QLabel *label, const QString &path);
+    // Exposure and gain: shown without echoing to the camera; the hemisphere's saved
+    // pair sent to a connected camera; the current pair kept for the hemisphere.
+    void showExposureAndGain(int exposureMs, int gain);
+    void applySavedExposure();
+    void rememberExposure();
+    int regionIndex() const { return region == QLatin1String("South") ? 1 : 0; }
     // A language action's toggled slot: stores the code and asks for the change.
     void selectLanguage(bool checked, const char *code);
     // The Device menu's camera server entry, when the camera library takes settings.
@@ -286,6 +307,8 @@ public:
     QLabel *statusPosLabel = nullptr;
     QLabel *fpsLabel = nullptr;
     QLabel *directionArrow = nullptr;
+    QSpinBox *confirmAngleBox = nullptr;
+    QSpinBox *roughAngleBox = nullptr;
     MagnifierWidget *magnifier = nullptr;
 
     // Tip panel: one page per step, only the current one shows.
@@ -346,6 +369,7 @@ public:
     FavoriteDialog *favoriteDialog = nullptr;
     CameraServerDialog *cameraServerDialog = nullptr;  // null when the library takes no settings
     QAction *actionCamera_Server = nullptr;
+    DocumentViewer *manualViewer = nullptr;   // made on first use
     CaptureThread *captureThread = nullptr;
 
     QTimer *angleTimer = nullptr;
@@ -392,6 +416,14 @@ public:
     bool waitingForCamera = false; // inside stopCaptureWithin
     static bool captureAbandonedFlag;
     QImage shownZoom;             // last zoom crop shown
+
+    // Exposure (ms) and gain last used in the north [0] and south [1]; 0 means none yet.
+    struct CameraPreset
+    {
+        int exposureMs = 0;
+        int gain = 0;
+    };
+    CameraPreset cameraPresets[2];
 
     QString language;             // two-letter code, matched case-sensitively
     QString region;               // "North" or "South"

@@ -19,9 +19,11 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -183,6 +185,7 @@ void MainWindow::on_actionConnect_triggered()
         if (tavrinLib.CloseTAVRIN(cameraState.cameraHandle) == 0) {
             cameraState.cameraConnected = false;
             ui->actionConnect->setText(tr("Connect"));
+            setWindowTitle(tr("Orvanta"));
             setStep(0);
             enableCameraMenus(ui, false);
         }
@@ -201,7 +204,7 @@ void MainWindow::on_actionConnect_triggered()
 
     applyCameraServer(cameraServer, region);
     if (!findProductCamera(cameraState.cameraId)) {
-        QMessageBox::information(this, tr("Info"), tr("Not Found TAVRIN Orvanta equipment!"), QMessageBox::Ok);
+        QMessageBox::information(this, tr("Info"), tr("No TAVRIN Orvanta camera found."), QMessageBox::Ok);
         return;
     }
 
@@ -209,7 +212,7 @@ void MainWindow::on_actionConnect_triggered()
     if (cameraState.cameraHandle == 0) {
         qCritical("OpenTAVRIN failure!");
         cameraState.cameraConnected = false;
-        QMessageBox::critical(this, tr("Error"), tr("Can not connect Orvanta as OpenTAVRIN error!"),
+        QMessageBox::critical(this, tr("Error"), tr("Cannot connect to Orvanta: OpenTAVRIN failed."),
                               QMessageBox::Ok);
         return;
     }
@@ -226,7 +229,7 @@ void MainWindow::on_actionConnect_triggered()
         qCritical("InitTAVRIN failure!");
         cameraState.cameraConnected = false;
         tavrinLib.CloseTAVRIN(cameraState.cameraHandle);
-        QMessageBox::critical(this, tr("Error"), tr("Can not connect Orvanta as InitTAVRIN error!"),
+        QMessageBox::critical(this, tr("Error"), tr("Cannot connect to Orvanta: InitTAVRIN failed."),
                               QMessageBox::Ok);
         return;
     }
@@ -243,22 +246,13 @@ void MainWindow::on_actionConnect_triggered()
     tavrinLib.SetTAVRINResolution(handle, cameraState.roiStartX, cameraState.roiStartY, cameraState.frameWidth,
                         cameraState.frameHeight);
 
-    // The panel shows what the camera has; exposure and gain are not sent back.
+    // The panel shows what the camera has, unless this hemisphere has values of its own from before.
     cameraState.exposureTime = tavrinLib.GetTAVRINParam(handle, TAVRIN_CONTROL_EXPOSURE);
     const int exposureMs = panelValue(cameraState.exposureTime, 1000.0, ui->sliderExpose, TAVRIN_CONTROL_EXPOSURE);
-    {
-        const QSignalBlocker blocker(ui->sliderExpose);
-        ui->sliderExpose->setValue(exposureMs);
-    }
-    ui->lineEditExpose->setText(QString::number(exposureMs));
-
     cameraState.gain = tavrinLib.GetTAVRINParam(handle, TAVRIN_CONTROL_GAIN);
     const int gain = panelValue(cameraState.gain, 1.0, ui->sliderGain, TAVRIN_CONTROL_GAIN);
-    {
-        const QSignalBlocker blocker(ui->sliderGain);
-        ui->sliderGain->setValue(gain);
-    }
-    ui->lineEditGain->setText(QString::number(gain));
+    showExposureAndGain(exposureMs, gain);
+    applySavedExposure();
 
     tavrinLib.SetTAVRINParam(handle, TAVRIN_CONTROL_TRAFFIC, cameraState.usbTraffic);
     tavrinLib.SetTAVRINParam(handle, TAVRIN_CONTROL_SPEED, cameraState.usbSpeed);
@@ -268,25 +262,61 @@ void MainWindow::on_actionConnect_triggered()
     updateTimers();
 }
 
+void MainWindow::showExposureAndGain(int exposureMs, int gain)
+{
+    const std::pair<QSlider *, QLineEdit *> controls[] = {{ui->sliderExpose, ui->lineEditExpose},
+                                                          {ui->sliderGain, ui->lineEditGain}};
+    const int values[] = {exposureMs, gain};
+    for (int i = 0; i < 2; ++i) {
+        const QSignalBlocker blocker(controls[i].first);
+        controls[i].first->setValue(values[i]);
+        controls[i].second->setText(QString::number(values[i]));
+    }
+}
+
+void MainWindow::applySavedExposure()
+{
+    const CameraPreset saved = cameraPresets[regionIndex()];
+    if (!cameraState.cameraConnected || saved.exposureMs <= 0 || saved.gain <= 0)
+        return;
+    const int exposureMs = std::clamp(saved.exposureMs, ui->sliderExpose->minimum(), ui->sliderExpose->maximum());
+    const int gain = std::clamp(saved.gain, ui->sliderGain->minimum(), ui->sliderGain->maximum());
+    showExposureAndGain(exposureMs, gain);
+    cameraState.exposureTime = exposureMs * 1000.0;
+    cameraState.gain = gain;
+    sendControl(TAVRIN_CONTROL_EXPOSURE, cameraState.exposureTime);
+    sendControl(TAVRIN_CONTROL_GAIN, cameraState.gain);
+}
+
+void MainWindow::rememberExposure()
+{
+    if (cameraState.cameraConnected)
+        cameraPresets[regionIndex()] = {int(cameraState.exposureTime / 1000.0), int(cameraState.gain)};
+}
+
 void MainWindow::on_sliderExpose_valueChanged(int value)
 {
     // The slider is in milliseconds, the camera takes microseconds.
     sliderMoved(value, ui->lineEditExpose, cameraState.exposureTime, TAVRIN_CONTROL_EXPOSURE, 1000.0);
+    rememberExposure();
 }
 
 void MainWindow::on_lineEditExpose_returnPressed()
 {
     valueTyped(ui->lineEditExpose, ui->sliderExpose, cameraState.exposureTime, TAVRIN_CONTROL_EXPOSURE, 1000.0);
+    rememberExposure();
 }
 
 void MainWindow::on_sliderGain_valueChanged(int value)
 {
     sliderMoved(value, ui->lineEditGain, cameraState.gain, TAVRIN_CONTROL_GAIN);
+    rememberExposure();
 }
 
 void MainWindow::on_lineEditGain_returnPressed()
 {
     valueTyped(ui->lineEditGain, ui->sliderGain, cameraState.gain, TAVRIN_CONTROL_GAIN);
+    rememberExposure();
 }
 
 void MainWindow::on_sliderTraffic_valueChanged(int value)

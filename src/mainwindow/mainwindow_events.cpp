@@ -56,6 +56,7 @@ void MainWindow::placeTemplate(const QPoint &labelPos)
     templ->move(labelPos.x() - templ->width() / 2, labelPos.y() - templ->height() / 2);
     templ->show();
     rotateTemplate(templateAngle);
+    focusAngleBox();
 }
 
 // A double click on the image: measure the star there and act for the current step.

@@ -2,14 +2,15 @@
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "dialogs/documentviewer.h"
+
 #include <QApplication>
-#include <QDesktopServices>
+#include <QMessageBox>
 #include <QTranslator>
 #include <QUrl>
 
-std::function<bool(const QUrl &)> MainWindow::manualOpener = [](const QUrl &url) {
-    return QDesktopServices::openUrl(url);
-};
+// Null: the manual opens in the program's own viewer.
+std::function<bool(const QUrl &)> MainWindow::manualOpener;
 
 namespace {
 
@@ -27,8 +28,12 @@ const Catalogue kCatalogues[] = {
 };
 const char *const kEnglishCatalogue = ":/languages/lan_en_us.qm";
 
-const char *const kManualChina = "https://cn.tavrin.example/orvanta/";
-const char *const kManualInternational = "https://www.tavrin.example/orvanta/";
+// The buttons of message boxes take their texts from this context; the program's
+// own catalogues carry them, so no catalogue of the toolkit has to be installed.
+[[maybe_unused]] const char *const kButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"), QT_TRANSLATE_NOOP("QPlatformTheme", "Close")};
 
 } // namespace
 
@@ -41,9 +46,10 @@ QString MainWindow::cataloguePath(const QString &code)
     return QString::fromLatin1(kEnglishCatalogue);
 }
 
-QUrl MainWindow::manualUrl(const QString &code)
+QUrl MainWindow::manualUrl()
 {
-    return QUrl(QString::fromLatin1(code == QLatin1String("ZH") ? kManualChina : kManualInternational));
+    const QString path = DocumentViewer::shippedFile(QStringLiteral("manual/manual.md"));
+    return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
 }
 
 // One translator, reloaded and reinstalled each time: installing the same object
@@ -79,7 +85,19 @@ void MainWindow::on_actionKorean_toggled(bool checked) { selectLanguage(checked,
 
 void MainWindow::on_actionOrvanta_Manual_triggered()
 {
-    // Whether a browser opened is not reported.
-    if (manualOpener)
-        manualOpener(manualUrl(language));
+    const QUrl url = manualUrl();
+    if (url.isEmpty()) {
+        QMessageBox::warning(this, tr("Warn"), tr("The manual is not installed with Orvanta."));
+        return;
+    }
+    if (manualOpener) {
+        manualOpener(url);
+        return;
+    }
+    if (!manualViewer)
+        manualViewer = new DocumentViewer(this);
+    if (manualViewer->showDocument(url.toLocalFile(), tr("Orvanta Manual"))) {
+        manualViewer->show();
+        manualViewer->raise();
+    }
 }

@@ -123,7 +123,7 @@ void MainWindow::finishPick()
     int radius = 0;
     if (starMath.CalcCircleCenter(starPos1.x(), starPos1.y(), starPos2.x(), starPos2.y(), starPos3.x(),
                                   starPos3.y(), &cx, &cy, &radius) != 0) {
-        QMessageBox::warning(this, tr("Warn"), tr("Can not get the Axis center, please click 'reset' to re-find it."),
+        QMessageBox::warning(this, tr("Warn"), tr("Cannot find the axis center. Please click 'Reset' to find it again."),
                              QMessageBox::Ok);
         return;
     }

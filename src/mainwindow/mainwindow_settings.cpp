@@ -34,6 +34,8 @@ QString MainWindow::settingsDirOverride;
 namespace {
 
 const char *const kFileName = "Orvanta.ini";
+// Exposure in milliseconds and gain, per hemisphere (north, south).
+const char *const kCameraGroups[2] = {"CAMERA_NORTH", "CAMERA_SOUTH"};
 
 // A number as the file keeps it: general format, 6 significant digits.
 QString formatNumber(double value)
@@ -165,6 +167,15 @@ void writeAll(QSettings &settings, const MainWindow &w)
     settings.setValue(QStringLiteral("focal_length"), formatNumber(w.cameraServer.focalLength));
     settings.setValue(QStringLiteral("camera"), w.cameraServer.camera);
     settings.endGroup();
+
+    for (int i = 0; i < 2; ++i) {
+        if (w.cameraPresets[i].exposureMs <= 0 || w.cameraPresets[i].gain <= 0)
+            continue;
+        settings.beginGroup(QLatin1String(kCameraGroups[i]));
+        settings.setValue(QStringLiteral("exposure"), w.cameraPresets[i].exposureMs);
+        settings.setValue(QStringLiteral("gain"), w.cameraPresets[i].gain);
+        settings.endGroup();
+    }
 }
 
 enum class Written { Yes, OverDamagedFile, No };
@@ -255,6 +266,13 @@ bool MainWindow::readSettings()
     cameraServer.focalLength = focal > 0.0f ? double(focal) : 0.0;
     cameraServer.camera = readText(settings, QStringLiteral("camera"), QString());
     settings.endGroup();
+
+    for (int i = 0; i < 2; ++i) {
+        settings.beginGroup(QLatin1String(kCameraGroups[i]));
+        cameraPresets[i] = {settings.value(QStringLiteral("exposure"), 0).toInt(),
+                            settings.value(QStringLiteral("gain"), 0).toInt()};
+        settings.endGroup();
+    }
 
     return true;
 }

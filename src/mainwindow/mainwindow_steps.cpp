@@ -109,13 +109,13 @@ void MainWindow::setStep(int step)
 
     if (row.lights[0] >= 0) {
         const bool mono = liveViewState.get(&LiveView::style) == QLatin1String("Mono");
-        const QPixmap on(mono ? QStringLiteral(":/images/lighton_mono.png")
+        const QString on(mono ? QStringLiteral(":/images/lighton_mono.png")
                               : QStringLiteral(":/images/lighton_color.png"));
-        const QPixmap off(mono ? QStringLiteral(":/images/lightoff_mono.png")
+        const QString off(mono ? QStringLiteral(":/images/lightoff_mono.png")
                                : QStringLiteral(":/images/lightoff_color.png"));
         QLabel *const lights[3] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
         for (int i = 0; i < 3; ++i)
-            lights[i]->setPixmap(row.lights[i] ? on : off);
+            setStyledPixmap(lights[i], row.lights[i] ? on : off);
     }
 
     currentStep = step;
@@ -164,7 +164,7 @@ void MainWindow::pushbuttonConfirmDoneClicked()
         setStep(3);
         return;
     }
-    QString question = tr("Would you like to use the 'Axis center position' recorded last time you used Orvanta ?");
+    QString question = tr("Would you like to use the axis center saved the last time you used Orvanta?");
     question += QLatin1Char('\n') + (savedAxisDate.isValid()
                                          ? tr("Recorded: %1 on %2.").arg(positionText(saved),
                                                                          savedAxisDate.toString(Qt::ISODate))
@@ -310,6 +310,7 @@ void MainWindow::on_radioButton_north_toggled(bool checked)
     region = QStringLiteral("North");
     useRegionTemplate();
     setTipsForRegion(region);
+    applySavedExposure();
     setStep(1);
 }
 
@@ -320,6 +321,7 @@ void MainWindow::on_radioButton_south_toggled(bool checked)
     region = QStringLiteral("South");
     useRegionTemplate();
     setTipsForRegion(region);
+    applySavedExposure();
     setStep(1);
 }
 

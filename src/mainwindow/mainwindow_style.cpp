@@ -4,23 +4,82 @@
 
 #include "camera/camerastate.h"
 #include "capture/liveviewstate.h"
+#include "dialogs/aboutdialog.h"
+#include "dialogs/documentviewer.h"
+#include "widgets/magnifierwidget.h"
+#include "widgets/nightstyle.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QGraphicsDropShadowEffect>
 #include <QIcon>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
 const QColor kColorGlow(224, 134, 26, 255);
 const QColor kMonoGlow(248, 248, 255, 255);
+const QColor kNightGlow(200, 0, 0, 255);
+
+// For what the night style sheet does not reach: dials, check marks, the
+// platform's own dialogs.
+QPalette nightPalette()
+{
+    QPalette p;
+    const QColor text(177, 0, 0);
+    const QColor dark(0, 0, 0);
+    const QColor mid(40, 0, 0);
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::ToolTipBase,
+                      QPalette::Shadow})
+        p.setColor(role, dark);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+                      QPalette::BrightText, QPalette::Link, QPalette::LinkVisited, QPalette::HighlightedText,
+                      QPalette::PlaceholderText})
+        p.setColor(role, text);
+    for (auto role : {QPalette::Button, QPalette::Mid, QPalette::Dark, QPalette::Highlight})
+        p.setColor(role, mid);
+    p.setColor(QPalette::Light, QColor(70, 0, 0));
+    p.setColor(QPalette::Midlight, QColor(55, 0, 0));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(80, 0, 0));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 0, 0));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(80, 0, 0));
+    return p;
+}
+
+bool nightSheetOn = false;
+QString daySheet;
+QPalette dayPalette;
+
+QString readSheet(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QIcon headIcon(bool open)
+{
+    const bool night = liveViewState.get(&LiveView::style) == QLatin1String("Night");
+    const QString path = QStringLiteral(":/images/%1%2.png")
+                             .arg(night ? QStringLiteral("night/") : QString(),
+                                  open ? QStringLiteral("collapse") : QStringLiteral("expand"));
+    QIcon icon(path);
+    // The heads are mostly disabled, and the style's grey for that would undo the red.
+    if (night)
+        icon.addFile(path, QSize(), QIcon::Disabled);
+    return icon;
+}
 
 void setHead(QPushButton *head, QWidget *content, bool open)
 {
     content->setVisible(open);
-    head->setIcon(QIcon(open ? QStringLiteral(":/images/collapse.png") : QStringLiteral(":/images/expand.png")));
+    head->setIcon(headIcon(open));
 }
 
 } // namespace
@@ -76,33 +135,94 @@ void MainWindow::restyleStarLights()
         return;
     }
     const bool mono = liveViewState.get(&LiveView::style) == QLatin1String("Mono");
-    const QPixmap on(mono ? QStringLiteral(":/images/lighton_mono.png") : QStringLiteral(":/images/lighton_color.png"));
-    const QPixmap off(mono ? QStringLiteral(":/images/lightoff_mono.png")
+    const QString on(mono ? QStringLiteral(":/images/lighton_mono.png") : QStringLiteral(":/images/lighton_color.png"));
+    const QString off(mono ? QStringLiteral(":/images/lightoff_mono.png")
                            : QStringLiteral(":/images/lightoff_color.png"));
     QLabel *lights[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     for (int i = 0; i < 3; ++i)
-        lights[i]->setPixmap(i < lit ? on : off);
+        setStyledPixmap(lights[i], i < lit ? on : off);
 }
 
+// Colour, "Mono" and "Night" exclude one another; the group sends false to the
+// style it leaves before true to the one it enters.
 void MainWindow::on_actionMono_Style_toggled(bool checked)
 {
-    const bool mono = checked;
-    liveViewState.set(&LiveView::style, mono ? QStringLiteral("Mono") : QStringLiteral("Color"));
+    setPanelStyle(checked ? QStringLiteral("Mono") : QStringLiteral("Color"));
+}
 
-    applyStyleLook(mono);
+void MainWindow::on_actionNight_Style_toggled(bool checked)
+{
+    setPanelStyle(checked ? QStringLiteral("Night") : QStringLiteral("Color"));
+}
+
+void MainWindow::setPanelStyle(const QString &style)
+{
+    liveViewState.set(&LiveView::style, style);
+    applyStyleLook(style == QLatin1String("Mono"));
     restyleStarLights();
+}
+
+bool MainWindow::nightStyle() const
+{
+    return liveViewState.get(&LiveView::style) == QLatin1String("Night");
+}
+
+QImage MainWindow::styledImage(const QImage &image) const
+{
+    return nightStyle() ? nightTinted(image) : image;
+}
+
+void MainWindow::setStyledPixmap(QLabel *label, const QString &path)
+{
+    label->setProperty("pixmapPath", path);
+    label->setPixmap(QPixmap::fromImage(styledImage(QImage(path))));
 }
 
 void MainWindow::applyStyleLook(bool mono)
 {
-    const QColor glow = mono ? kMonoGlow : kColorGlow;
+    const bool night = nightStyle();
+    const QColor glow = night ? kNightGlow : mono ? kMonoGlow : kColorGlow;
     confirmSliderGlow->setColor(glow);
     roughSliderGlow->setColor(glow);
 
-    ui->label_precise_poleIcon->setPixmap(
-        QPixmap(mono ? QStringLiteral(":/images/pole.png") : QStringLiteral(":/images/pole_color.png")));
-    ui->label_precise_axisIcon->setPixmap(
-        QPixmap(mono ? QStringLiteral(":/images/center.png") : QStringLiteral(":/images/center_color.png")));
+    setStyledPixmap(ui->label_precise_poleIcon,
+                    mono ? QStringLiteral(":/images/pole.png") : QStringLiteral(":/images/pole_color.png"));
+    setStyledPixmap(ui->label_precise_axisIcon,
+                    mono ? QStringLiteral(":/images/center.png") : QStringLiteral(":/images/center_color.png"));
+
+    static const QString dayLogo = ui->label_logo->styleSheet();
+    ui->label_logo->setStyleSheet(night ? QStringLiteral("background-image: url(:/images/night/logo.png);") : dayLogo);
+    static const QString dayRadio = ui->radioButton_north->styleSheet();
+    for (QWidget *radio : {ui->radioButton_north, ui->radioButton_south})
+        radio->setStyleSheet(night ? QString(dayRadio).replace(QLatin1String("white"), QLatin1String("rgb(160, 0, 0)"))
+                                   : dayRadio);
+    for (QPushButton *head : {ui->pushButton_head_region, ui->pushButton_head_setting, ui->pushButton_head_confirm,
+                              ui->pushButton_head_rough, ui->pushButton_head_precise})
+        head->setIcon(headIcon(head->isChecked()));
+    ui->statusBar->setSizeGripEnabled(!night);
+    magnifier->setNight(night);
+    aboutDialog->setNight(night);
+    DocumentViewer::setNight(night);
+    scaleDirectionArrow(zoomFactor);
+    rotateTemplate(templateAngle);
+    // The whole program, its dialogs and the camera's own windows follow the style
+    // sheet and palette: the day's are kept while the night's stand in for them.
+    if (night == nightSheetOn)
+        return;
+    nightSheetOn = night;
+    if (night) {
+        daySheet = qApp->styleSheet();
+        dayPalette = QApplication::palette();
+    }
+    QApplication::setPalette(night ? nightPalette() : dayPalette);
+    qApp->setStyleSheet(night ? readSheet(QStringLiteral(":/qss/night.qss")) : daySheet);
+    setNightDials(night);
+    // Into or out of the night every picture changes colour, the lights too.
+    for (QLabel *label : findChildren<QLabel *>()) {
+        const QString path = label->property("pixmapPath").toString();
+        if (!path.isEmpty())
+            label->setPixmap(QPixmap::fromImage(styledImage(QImage(path))));
+    }
 }
 
 // Draws the eye to the rotate slider of the current step after a double click.

@@ -6,10 +6,16 @@
 #include "camera/camerastate.h"
 #include "widgets/fittext.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -50,63 +56,86 @@ QPushButton *addButton(QWidget *page, const char *name, int x, MainWindow *windo
     auto *button = new QPushButton(page);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(x, 70, 75, 23);
+    button->setProperty("designX", x);
     QObject::connect(button, &QPushButton::clicked, window, slot);
     return button;
 }
 
 const int kLeft = 300;
 const int kRight = 380;
+// The panel's designed place and width over the live image.
+const int kPanelX = 163;
+const int kPanelWidth = 470;
+const int kPanelMinWidth = 200;
+
+// Calls back on every resize of the watched widget.
+class ResizeWatcher : public QObject
+{
+public:
+    ResizeWatcher(QObject *parent, std::function<void()> onResize) : QObject(parent), onResize(std::move(onResize)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            onResize();
+        return false;
+    }
+
+private:
+    std::function<void()> onResize;
+};
 
 // Question labels, button texts and the tips that name no pole star.
 void setFixedTexts(MainWindow *w)
 {
-    w->label_setting_ask->setText(MainWindow::tr("Has setting up finished?"));
+    w->label_setting_ask->setText(MainWindow::tr("Is the setup finished?"));
     w->pushButton_setting_done->setText(MainWindow::tr("Setting Finished"));
 
-    w->label_confirm_ask->setText(MainWindow::tr("Does match success?"));
+    w->label_confirm_ask->setText(MainWindow::tr("Does the template match?"));
     w->pushButton_confirm_done->setText(MainWindow::tr("Success"));
 
     w->label_rotateStar1_tipMsg->setText(
-        MainWindow::tr("Rotate your mounts 'RA' axis in the direction indicated by the arrow now at the top of "
-                       "the screen (rotate a minimum of 30 degree's)."));
-    w->label_rotateStar1_ask->setText(MainWindow::tr("Has rotation finished?"));
+        MainWindow::tr("Rotate your mount's RA axis in the direction of the arrow at the top of the image, by at "
+                       "least 30 degrees."));
+    w->label_rotateStar1_ask->setText(MainWindow::tr("Is the rotation finished?"));
     w->pushButton_rotateStar1_reset->setText(MainWindow::tr("Reset"));
     w->pushButton_rotateStar1_done->setText(MainWindow::tr("rotation Finished"));
 
     w->label_getStar2_tipMsg->setText(
-        MainWindow::tr("Double click the same star again chosen in the previous step (Step 2 of 3)."));
+        MainWindow::tr("Double-click the star you chose in the previous step again (step 2 of 3)."));
     w->pushButton_getStar2_reset->setText(MainWindow::tr("Reset"));
 
     w->label_rotateStar2_tipMsg->setText(
-        MainWindow::tr("Again, Rotate your mounts 'RA' axis in the same direction at least 30 degrees."));
-    w->label_rotateStar2_ask->setText(MainWindow::tr("Has rotation finished?"));
+        MainWindow::tr("Again, rotate your mount's RA axis in the same direction by at least 30 degrees."));
+    w->label_rotateStar2_ask->setText(MainWindow::tr("Is the rotation finished?"));
     w->pushButton_rotateStar2_reset->setText(MainWindow::tr("Reset"));
     w->pushButton_rotateStar2_done->setText(MainWindow::tr("rotation Finished"));
 
     w->label_getStar3_tipMsg->setText(MainWindow::tr(
-        "Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3)."));
+        "Double-click the star you chose in the previous two steps one last time (step 3 of 3)."));
     w->pushButton_getStar3_reset->setText(MainWindow::tr("Reset"));
 
     w->label_validateCenter_tipMsg->setText(
-        MainWindow::tr("Return the 'RA' axis to the 'Home' position - Ensure your chosen star stays on the "
-                       "circle while your mount rotates to the PARK position."));
+        MainWindow::tr("Turn the RA axis back to its home position and make sure the chosen star stays on the "
+                       "circle while the mount turns."));
     w->label_validateCenter_ask->setText(MainWindow::tr("Is the axis center correct?"));
     w->pushButton_validateCenter_reset->setText(MainWindow::tr("Reset"));
     w->pushButton_validateCenter_done->setText(MainWindow::tr("Correct"));
 
-    w->label_getEptPolaris_ask->setText(MainWindow::tr("Does match success?"));
+    w->label_getEptPolaris_ask->setText(MainWindow::tr("Does the template match?"));
     w->pushButton_getEptPolaris_done->setText(MainWindow::tr("Success"));
 
-    w->label_movePolaris_ask->setText(MainWindow::tr("Has adjustment finished?"));
+    w->label_movePolaris_ask->setText(MainWindow::tr("Is the adjustment finished?"));
     w->pushButton_movePolaris_done->setText(MainWindow::tr("adjustment Finished"));
 
-    w->label_getCurPolaris_ask->setText(MainWindow::tr("Does match success?"));
+    w->label_getCurPolaris_ask->setText(MainWindow::tr("Does the template match?"));
     w->pushButton_getCurPolaris_done->setText(MainWindow::tr("Success"));
 
     w->label_calcPole_tipMsg->setText(MainWindow::tr("Please click the 'Start Monitor' button."));
 
     w->label_finetunePole_tipMsg->setText(MainWindow::tr(
-        "Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle."));
+        "Use only the altitude and azimuth bolts to move the pole rectangle onto the axis circle."));
     w->pushButton_finetunePole_reset->setText(MainWindow::tr("Restart"));
     w->pushButton_finetunePole_done->setText(MainWindow::tr("Done"));
 }
@@ -220,46 +249,71 @@ void MainWindow::createTipPanel()
     setFixedTexts(this);
     setTipsForRegion(QStringLiteral("North"));
     tabWidget_tipMsg->hide();
+
+    ui->scrollArea_showImg->viewport()->installEventFilter(
+        new ResizeWatcher(tabWidget_tipMsg, [this] { layoutTipPanel(); }));
+}
+
+// A narrow image area moves the panel left and then narrows it, keeping the
+// buttons at its right edge, so the tip and the answers stay in sight.
+void MainWindow::layoutTipPanel()
+{
+    if (!ui || !tabWidget_tipMsg)
+        return;
+    const int room = ui->scrollArea_showImg->viewport()->width();
+    const int width = std::clamp(room - 10, kPanelMinWidth, kPanelWidth);
+    const int x = std::clamp(room - width - 5, 5, kPanelX);
+    if (tabWidget_tipMsg->geometry() == QRect(x, 5, width, 100))
+        return;
+    tabWidget_tipMsg->setGeometry(x, 5, width, 100);
+    const int shift = width - kPanelWidth;
+    for (QPushButton *button : tabWidget_tipMsg->findChildren<QPushButton *>())
+        button->move(button->property("designX").toInt() + shift, button->y());
+    for (QLabel *label : tabWidget_tipMsg->findChildren<QLabel *>())
+        label->resize((label->wordWrap() ? 460 : 290) + shift, label->height());
+    fitTipPanelTexts(tabWidget_tipMsg);
 }
 
 void MainWindow::setTipsForRegion(QString region)
 {
     if (region == QLatin1String("North")) {
         label_setting_tipMsg->setText(
-            tr("Set the parameters to the left to make more stars around Polaris visable."));
+            tr("Adjust the settings on the left until the stars around Polaris are visible."));
         label_confirm_tipMsg->setText(
-            tr("Double Click Polaris and use the 'Rotate' slider on the left to rotate the Template to match up "
-               "to the stars around Polaris."));
+            tr("Double-click Polaris and turn the template with the 'Rotate' slider on the left (or the "
+               "arrow keys) until it matches the stars around Polaris."));
         label_getStar1_tipMsg->setText(
-            tr("Choose a star other than Polaris and Double click it in the image. Remember this star, you will "
-               "be selecting it again in the following steps (Step 1 of 3)."));
+            tr("Choose a star other than Polaris and double-click it in the image. Remember this star: "
+               "you will select it again in the next steps (step 1 of 3)."));
         label_getEptPolaris_tipMsg->setText(
-            tr("Expected position: Double Click Polaris and use the 'Rotate' slider on the left to rotate the "
-               "Template to match up to the stars around Polaris."));
+            tr("Expected position: Double-click Polaris and turn the template with the 'Rotate' slider "
+               "on the left (or the arrow keys) until it matches the stars around Polaris."));
         label_movePolaris_tipMsg->setText(
-            tr("Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating "
-               "circle now shown on the image."));
+            tr("With the altitude and azimuth bolts, move Polaris into the center of the small turning "
+               "circle on the image."));
         label_getCurPolaris_tipMsg->setText(
-            tr("Current position: Double Click Polaris and use the 'Rotate' slider on the left to rotate the "
-               "Template to match up to the stars around Polaris."));
+            tr("Current position: Double-click Polaris and turn the template with the 'Rotate' slider on "
+               "the left (or the arrow keys) until it matches the stars around Polaris."));
     } else if (region == QLatin1String("South")) {
         label_setting_tipMsg->setText(
-            tr("Set the parameters to the left to make more stars around σ Oct visable."));
+            tr("Adjust the settings on the left until the stars around σ Oct are visible."));
         label_confirm_tipMsg->setText(
-            tr("Double Click σ Oct and use the 'Rotate' slider on the left to rotate the Template to match up "
-               "to the stars around σ Oct."));
+            tr("Double-click σ Oct and turn the template with the 'Rotate' slider on the left (or the "
+               "arrow keys) until it matches the stars around σ Oct. To find it: the long axis of the "
+               "Southern Cross, extended four and a half times, ends near the pole (chart in the "
+               "manual)."));
         label_getStar1_tipMsg->setText(
-            tr("Choose a star other than σ Oct and Double click it in the image. Remember this star, you will "
-               "be selecting it again in the following steps (Step 1 of 3)."));
+            tr("Choose a star other than σ Oct and double-click it in the image. Remember this star: you "
+               "will select it again in the next steps (step 1 of 3)."));
         label_getEptPolaris_tipMsg->setText(
-            tr("Expected position: Double Click σ Oct and use the 'Rotate' slider on the left to rotate the "
-               "Template to match up to the stars around σ Oct."));
+            tr("Expected position: Double-click σ Oct and turn the template with the 'Rotate' slider on "
+               "the left (or the arrow keys) until it matches the stars around σ Oct."));
         label_movePolaris_tipMsg->setText(
-            tr("Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating "
-               "circle now shown on the image."));
+            tr("With the altitude and azimuth bolts, move σ Oct into the center of the small turning "
+               "circle on the image."));
         label_getCurPolaris_tipMsg->setText(
-            tr("Current position: Double Click σ Oct and use the 'Rotate' slider on the left to rotate the "
-               "Template to match up to the stars around σ Oct."));
+            tr("Current position: Double-click σ Oct and turn the template with the 'Rotate' slider on "
+               "the left (or the arrow keys) until it matches the stars around σ Oct."));
     } else {
         return;
     }

@@ -72,16 +72,16 @@ void MagnifierWidget::paintEvent(QPaintEvent *event)
 
     painter.drawEllipse(0, 0, viewWidth + 1, viewHeight + 1);
 
-    painter.setPen(QPen(QBrush(QColor(160, 160, 160, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setPen(QPen(QBrush(night ? QColor(90, 0, 0) : QColor(160, 160, 160, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.drawEllipse(-1, -1, viewWidth + 2, viewHeight + 2);
 
-    painter.setPen(QPen(QBrush(QColor(255, 255, 255, 255)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setPen(QPen(QBrush(night ? QColor(160, 0, 0) : QColor(255, 255, 255, 255)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.drawEllipse(0, 0, viewWidth, viewHeight);
 
-    painter.setPen(QPen(QBrush(QColor(215, 215, 215, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setPen(QPen(QBrush(night ? QColor(120, 0, 0) : QColor(215, 215, 215, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.drawEllipse(1, 1, viewWidth - 2, viewHeight - 2);
 
-    painter.setPen(QPen(QBrush(Qt::green), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setPen(QPen(QBrush(night ? QColor(255, 0, 0) : QColor(Qt::green)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     const int cx = viewWidth / 2;
     const int cy = viewHeight / 2;
     painter.drawLine(cx - 8, cy, cx + 8, cy);

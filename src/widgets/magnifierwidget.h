@@ -25,6 +25,8 @@ public:
     void setMagnification(float factor);
     // Shares the pixmap: drawing into it afterwards detaches the caller's copy.
     void setPixmap(const QPixmap &pixmap);
+    // Rings and cross in deep red for the night style.
+    void setNight(bool on) { night = on; update(); }
 
     QPoint center() const { return QPoint(centerX, centerY); }
     float magnificationFactor() const { return magnification; }
@@ -40,6 +42,7 @@ private:
     QPixmap sourcePixmap;
     QPixmap zoomedPixmap;
     float magnification = 3.0f;
+    bool night = false;
     int centerX = 20;
     int centerY = 20;
     int viewWidth = 120;

@@ -202,7 +202,7 @@ bool AlignmentDriver::setUp()
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        if (box->text().startsWith(QStringLiteral("Would you like to use the 'Axis center position'"))) {
+        if (box->text().startsWith(QStringLiteral("Would you like to use the axis center saved"))) {
             questionAnswered = true;
             box->button(QMessageBox::No)->click();
         } else {

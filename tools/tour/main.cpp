@@ -1,12 +1,13 @@
 // Screenshot tour: plays one whole polar alignment on the simulated sky and
 // saves a PNG of the window at every step.
 //
-//   orvanta_tour <folder> [north|south]
+//   orvanta_tour <folder> [north|south] [night]
 //
 // Runs headless (the offscreen platform unless QT_QPA_PLATFORM says otherwise),
 // with the sky of 23 May 2026 and a fixed misalignment, so the pictures repeat.
 #include "alignmentdriver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,7 @@
 int main(int argc, char *argv[])
 {
     if (argc < 2 || QByteArray(argv[1]).startsWith('-')) {
-        std::fprintf(stderr, "usage: %s <folder> [north|south]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <folder> [north|south] [night]\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -46,8 +47,12 @@ int main(int argc, char *argv[])
     cfg.windowSize = QSize(1216, 800);
     e2e::AlignmentDriver driver(cfg);
     int saved = 0;
+    const bool night = argc > 3 && QByteArray(argv[3]) == "night";
     driver.onStep = [&](MainWindow *window, int step, const QString &name) {
-        QTest::qWait(150); // let the display catch up with the last change
+        // Night only for the picture: the driver reads the template's day colours.
+        QAction *nightStyle = window->findChild<QAction *>(QStringLiteral("actionNight_Style"));
+        nightStyle->setChecked(night);
+        QTest::qWait(night ? 600 : 150); // let the display catch up with the last change
         const QString file = QStringLiteral("%1/step%2-%3.png").arg(folder).arg(step, 2, 10, QLatin1Char('0')).arg(name);
         if (window->grab().save(file)) {
             std::printf("%s\n", qPrintable(file));
@@ -55,6 +60,7 @@ int main(int argc, char *argv[])
         } else {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         }
+        nightStyle->setChecked(false);
     };
     const bool ok = driver.run();
     if (!ok)
