@@ -48,6 +48,9 @@ void TestWindowUse::exposureAndGainKeptPerHemisphere()
     camera(150, 60);
     trigger("actionGerman"); // re-texting the form must not bring back its designed values
     camera(150, 60);
+    // The camera server's entry and dialog, added in code, follow the language too.
+    QCOMPARE(child<QAction>("actionCamera_Server")->text(), QStringLiteral("Kameraserver..."));
+    QCOMPARE(child<QDialog>("CameraServerDialog")->windowTitle(), QStringLiteral("Kameraserver"));
     child<QRadioButton>("radioButton_south")->setChecked(true);
     set(250, 80);
     camera(250, 80);

@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>Kameraserver</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI-Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>Brennweite des Objektivs</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht eingestellt</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>die erste gefundene</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>Der Rechner, auf dem indiserver mit dem Treiber der Kamera läuft; leer lassen, um nur die simulierte Kamera zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>Kameraserver...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>Die Brennweite des Kameraobjektivs ist nicht eingestellt, daher lassen sich die Sterne nicht auf den Maßstab der Sternvorlage bringen. Stellen Sie sie unter Gerät, Kameraserver ein und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>Mit einem %1-mm-Objektiv sieht diese Kamera nur %2 x %3 Grad des Himmels; der Polstern und sein Referenzstern brauchen auf der kurzen Seite mindestens %4 Grad. Verwenden Sie ein Objektiv mit %5 mm oder weniger.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Frage %1 an...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>Der INDI-Server unter %1 antwortet, hat aber keine Kamera. Starten Sie indiserver mit dem Treiber der Kamera.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>Der INDI-Server unter %1 antwortet. Kameras: %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>Unter %1 antwortet kein INDI-Server. Starten Sie dort indiserver oder prüfen Sie Server und Port.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>Kein Server eingestellt: Nur die simulierte Kamera wird verwendet.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>Diese Kamerabibliothek kann keine INDI-Kameras verwenden: Nur die simulierte Kamera wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>Stellen Sie vor dem Verbinden die Brennweite des Objektivs ein.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>Servidor de cámara</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Servidor INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>Distancia focal del objetivo</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>la primera encontrada</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>El ordenador que ejecuta indiserver con el controlador de la cámara; déjelo vacío para usar solo la cámara simulada.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>Servidor de cámara...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>La distancia focal del objetivo de la cámara no está definida, así que las estrellas no pueden llevarse a la escala de la plantilla de estrellas. Defínala en Dispositivo, Servidor de cámara, y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>Con un objetivo de %1 mm esta cámara solo ve %2 x %3 grados de cielo; la estrella polar y su estrella de referencia necesitan al menos %4 grados en el lado corto. Use un objetivo de %5 mm o menos.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Consultando %1...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>El servidor INDI en %1 responde, pero no tiene ninguna cámara. Inicie indiserver con el controlador de la cámara.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>El servidor INDI en %1 responde. Cámaras: %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>Ningún servidor INDI responde en %1. Inicie indiserver allí o compruebe el servidor y el puerto.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>No hay servidor definido: solo se usa la cámara simulada.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>Esta biblioteca de cámara no puede usar cámaras INDI: solo se usa la cámara simulada.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>Defina la distancia focal del objetivo antes de conectar.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>Serveur de caméra</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Serveur INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>Focale de l&apos;objectif</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non définie</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>la première trouvée</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>L&apos;ordinateur qui exécute indiserver avec le pilote de la caméra ; laisser vide pour n&apos;utiliser que la caméra simulée.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>Serveur de caméra...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>La focale de l&apos;objectif de la caméra n&apos;est pas définie : les étoiles ne peuvent donc pas être mises à l&apos;échelle du modèle d&apos;étoiles. Définissez-la sous Appareil, Serveur de caméra, puis connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>Avec un objectif de %1 mm, cette caméra ne voit que %2 x %3 degrés de ciel ; l&apos;étoile polaire et son étoile de référence demandent au moins %4 degrés sur le petit côté. Utilisez un objectif de %5 mm ou moins.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Interrogation de %1...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>Le serveur INDI à %1 répond, mais n&apos;a aucune caméra. Lancez indiserver avec le pilote de la caméra.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>Le serveur INDI à %1 répond. Caméras : %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>Aucun serveur INDI ne répond à %1. Lancez-y indiserver, ou vérifiez le serveur et le port.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>Aucun serveur défini : seule la caméra simulée est utilisée.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>Cette bibliothèque de caméra ne peut pas utiliser de caméras INDI : seule la caméra simulée est utilisée.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>Définissez la focale de l&apos;objectif avant de vous connecter.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>Server della camera</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Server INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>Focale dell&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non impostata</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>la prima trovata</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>Il computer che esegue indiserver con il driver della camera; lascia vuoto per usare solo la camera simulata.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>Server della camera...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>La focale dell&apos;obiettivo della camera non è impostata, quindi le stelle non possono essere portate alla scala del modello di stelle. Impostala in Dispositivo, Server della camera, poi connetti di nuovo.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>Con un obiettivo da %1 mm questa camera vede solo %2 x %3 gradi di cielo; la stella polare e la sua stella di riferimento richiedono almeno %4 gradi sul lato corto. Usa un obiettivo da %5 mm o più corto.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Interrogo %1...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>Il server INDI su %1 risponde, ma non ha nessuna camera. Avvia indiserver con il driver della camera.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>Il server INDI su %1 risponde. Camere: %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>Nessun server INDI risponde su %1. Avvia lì indiserver, oppure controlla server e porta.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>Nessun server impostato: viene usata solo la camera simulata.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>Questa libreria della camera non può usare camere INDI: viene usata solo la camera simulata.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>Imposta la focale dell&apos;obiettivo prima di connetterti.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

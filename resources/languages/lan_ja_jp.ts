@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>カメラサーバー</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI サーバー</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>レンズの焦点距離</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>未設定</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>最初に見つかったもの</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>カメラのドライバーとともに indiserver を実行しているコンピューター。空欄にするとシミュレーションカメラのみを使用します。</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>カメラサーバー...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>カメラのレンズの焦点距離が設定されていないため、星をテンプレートの縮尺に合わせられません。「デバイス」の「カメラサーバー」で設定してから、もう一度接続してください。</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>%1 mm のレンズでは、このカメラに写る空は %2 x %3 度だけです。極星とその基準星には短辺で %4 度以上が必要です。%5 mm 以下のレンズを使用してください。</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>%1 に問い合わせ中...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>%1 の INDI サーバーは応答しましたが、カメラがありません。カメラのドライバーとともに indiserver を起動してください。</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>%1 の INDI サーバーが応答しました。カメラ: %2。</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>%1 で応答する INDI サーバーがありません。そこで indiserver を起動するか、サーバーとポートを確認してください。</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>サーバーが設定されていません。シミュレーションカメラのみを使用します。</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>このカメラライブラリは INDI カメラを使用できません。シミュレーションカメラのみを使用します。</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>接続する前にレンズの焦点距離を設定してください。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

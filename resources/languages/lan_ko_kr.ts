@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>카메라 서버</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI 서버</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>렌즈 초점 거리</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>설정 안 됨</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>처음 찾은 카메라</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>테스트</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>카메라 드라이버와 함께 indiserver를 실행하는 컴퓨터입니다. 비워 두면 시뮬레이션 카메라만 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>카메라 서버...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>카메라 렌즈의 초점 거리가 설정되지 않아 별을 템플릿의 축척에 맞출 수 없습니다. 장치, 카메라 서버에서 설정한 뒤 다시 연결하세요.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>%1 mm 렌즈로는 이 카메라가 하늘을 %2 x %3도만 볼 수 있습니다. 극성과 기준 별에는 짧은 변으로 최소 %4도가 필요합니다. %5 mm 이하의 렌즈를 사용하세요.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>%1에 문의하는 중...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>%1의 INDI 서버가 응답하지만 카메라가 없습니다. 카메라 드라이버와 함께 indiserver를 시작하세요.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>%1의 INDI 서버가 응답합니다. 카메라: %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>%1에서 응답하는 INDI 서버가 없습니다. 그곳에서 indiserver를 시작하거나 서버와 포트를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>서버가 설정되지 않았습니다. 시뮬레이션 카메라만 사용합니다.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>이 카메라 라이브러리는 INDI 카메라를 사용할 수 없습니다. 시뮬레이션 카메라만 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>연결하기 전에 렌즈 초점 거리를 설정하세요.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>Servidor da câmara</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Servidor INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>Distância focal da objetiva</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>não definida</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Câmara</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>a primeira encontrada</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testar</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>O computador que executa o indiserver com o controlador da câmara; deixe vazio para usar apenas a câmara simulada.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>Servidor da câmara...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>A distância focal da objetiva da câmara não está definida, pelo que as estrelas não podem ser levadas à escala do modelo de estrelas. Defina-a em Dispositivo, Servidor da câmara, e volte a ligar.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>Com uma objetiva de %1 mm esta câmara vê apenas %2 x %3 graus de céu; a estrela polar e a sua estrela de referência precisam de pelo menos %4 graus no lado menor. Use uma objetiva de %5 mm ou menos.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>A consultar %1...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>O servidor INDI em %1 responde, mas não tem nenhuma câmara. Inicie o indiserver com o controlador da câmara.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>O servidor INDI em %1 responde. Câmaras: %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>Nenhum servidor INDI responde em %1. Inicie lá o indiserver ou verifique o servidor e a porta.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>Nenhum servidor definido: só é usada a câmara simulada.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>Esta biblioteca de câmara não consegue usar câmaras INDI: só é usada a câmara simulada.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>Defina a distância focal da objetiva antes de ligar.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>Сервер камеры</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Сервер INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>Фокусное расстояние объектива</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> мм</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>не задано</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>первая найденная</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>Компьютер, на котором работает indiserver с драйвером камеры; оставьте пустым, чтобы использовать только симулированную камеру.</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>Сервер камеры...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>Фокусное расстояние объектива камеры не задано, поэтому звёзды нельзя привести к масштабу звёздного шаблона. Задайте его в меню Устройство, Сервер камеры, затем подключитесь снова.</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>С объективом %1 мм эта камера видит только %2 x %3 градусов неба; полярной звезде и её опорной звезде нужно не менее %4 градусов по короткой стороне. Используйте объектив %5 мм или короче.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Запрос к %1...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>Сервер INDI на %1 отвечает, но камер на нём нет. Запустите indiserver с драйвером камеры.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>Сервер INDI на %1 отвечает. Камеры: %2.</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>На %1 не отвечает ни один сервер INDI. Запустите там indiserver или проверьте сервер и порт.</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>Сервер не задан: используется только симулированная камера.</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>Эта библиотека камеры не поддерживает камеры INDI: используется только симулированная камера.</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>Задайте фокусное расстояние объектива перед подключением.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

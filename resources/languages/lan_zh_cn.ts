@@ -76,6 +76,89 @@
     </message>
 </context>
 <context>
+    <name>CameraServerDialog</name>
+    <message>
+        <source>Camera Server</source>
+        <translation>相机服务器</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI 服务器</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Lens focal length</source>
+        <translation>镜头焦距</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>the first one found</source>
+        <translation>找到的第一台</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测试</translation>
+    </message>
+    <message>
+        <source>The computer running indiserver with the camera&apos;s driver; leave empty to use only the simulated camera.</source>
+        <translation>运行 indiserver 及相机驱动的计算机；留空则只使用模拟相机。</translation>
+    </message>
+    <message>
+        <source>Camera Server...</source>
+        <translation>相机服务器...</translation>
+    </message>
+    <message>
+        <source>The focal length of the camera&apos;s lens is not set, so the stars cannot be brought to the scale of the star template. Set it under Device, Camera Server, then connect again.</source>
+        <translation>相机镜头的焦距未设置，因此无法把星点换算到模板的比例。请在“设备”→“相机服务器”中设置，然后重新连接。</translation>
+    </message>
+    <message>
+        <source>With a %1 mm lens this camera sees only %2 x %3 degrees of sky; the pole star and its reference star need at least %4 degrees on the short side. Use a lens of %5 mm or shorter.</source>
+        <translation>使用 %1 mm 镜头时，此相机只能看到 %2 x %3 度的天空；极星及其参考星在短边上至少需要 %4 度。请使用 %5 mm 或更短的镜头。</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>正在询问 %1...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers, but has no camera. Start indiserver with the camera&apos;s driver.</source>
+        <translation>%1 上的 INDI 服务器有应答，但没有相机。请带上相机驱动启动 indiserver。</translation>
+    </message>
+    <message>
+        <source>The INDI server at %1 answers. Cameras: %2.</source>
+        <translation>%1 上的 INDI 服务器有应答。相机：%2。</translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %1. Start indiserver there, or check the server and port.</source>
+        <translation>%1 上没有 INDI 服务器应答。请在该处启动 indiserver，或检查服务器和端口。</translation>
+    </message>
+    <message>
+        <source>No server set: only the simulated camera is used.</source>
+        <translation>未设置服务器：只使用模拟相机。</translation>
+    </message>
+    <message>
+        <source>This camera library cannot use INDI cameras: only the simulated camera is used.</source>
+        <translation>此相机库无法使用 INDI 相机：只使用模拟相机。</translation>
+    </message>
+    <message>
+        <source>Set the lens&apos;s focal length before you connect.</source>
+        <translation>连接前请先设置镜头焦距。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>

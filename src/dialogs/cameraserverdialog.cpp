@@ -37,6 +37,9 @@ CameraServerDialog::CameraServerDialog(QWidget *parent, Tester tester) : QDialog
     focalBox->setDecimals(1);
     cameraBox = new QComboBox(this);
     cameraBox->setObjectName(QStringLiteral("comboBox_camera"));
+    // The program's style sheet draws the drop-down over the text without making
+    // room for it in the size hint, which cuts off longer translations.
+    cameraBox->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; padding-right: 18px; }"));
     testButton = new QPushButton(this);
     testButton->setObjectName(QStringLiteral("pushButton_test"));
     resultLabel = new QLabel(this);

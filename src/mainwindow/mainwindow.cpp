@@ -7,6 +7,7 @@
 #include "capture/liveviewstate.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/astrorefractiondialog.h"
+#include "dialogs/cameraserverdialog.h"
 #include "dialogs/favoritedialog.h"
 #include "dialogs/poletrackingdialog.h"
 #include "dialogs/refractionvalues.h"
@@ -125,6 +126,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
     connect(this, &MainWindow::resetUI, refractionDialog, &AstroRefractionDialog::uiReset);
     connect(this, &MainWindow::resetUI, trackingDialog, &PoleTrackingDialog::uiReset);
+    if (cameraServerDialog)
+        connect(this, &MainWindow::resetUI, cameraServerDialog, &CameraServerDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(this, &MainWindow::initAstroRefraction, refractionDialog, &AstroRefractionDialog::initValues);
     connect(trackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);

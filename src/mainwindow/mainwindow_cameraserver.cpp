@@ -43,16 +43,11 @@ void MainWindow::createCameraServerMenu()
     actionCamera_Server->setObjectName(QStringLiteral("actionCamera_Server"));
     ui->menuDevice->addAction(actionCamera_Server);
     connect(actionCamera_Server, &QAction::triggered, this, &MainWindow::openCameraServerDialog);
-    // Texted when shown rather than on a language change: the dialogs and the
-    // window re-text in a fixed order that this entry stays out of.
-    connect(ui->menuDevice, &QMenu::aboutToShow, this,
-            [this] { actionCamera_Server->setText(CameraServerDialog::menuText()); });
     actionCamera_Server->setText(CameraServerDialog::menuText());
 }
 
 void MainWindow::openCameraServerDialog()
 {
-    cameraServerDialog->uiReset();
     cameraServerDialog->setSettings(cameraServer);
     if (cameraServerDialog->exec() == QDialog::Accepted)
         cameraServer = cameraServerDialog->settings();

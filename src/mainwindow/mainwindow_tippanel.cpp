@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 
 #include "camera/camerastate.h"
+#include "dialogs/cameraserverdialog.h"
 #include "widgets/fittext.h"
 
 #include <QEvent>
@@ -351,6 +352,9 @@ void MainWindow::uiReset()
         setWindowTitle(title);
     }
 
+    // Added to the Device menu in code, so the form's re-texting misses it.
+    if (actionCamera_Server)
+        actionCamera_Server->setText(CameraServerDialog::menuText());
     setFixedTexts(this);
     if (currentStep == 8)
         showAxisQuality();
