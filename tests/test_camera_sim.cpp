@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -181,8 +182,10 @@ void TestCameraSim::mountPanel()
 
 void TestCameraSim::connectionAndWindowState()
 {
+    // Idle costs nothing: no timer runs while not connected, no media player before the music.
+    QVERIFY(!window->fpsTimer->isActive() && !window->angleTimer->isActive() && !window->mediaPlayer);
     connectAction()->trigger();
-    QVERIFY(cameraState.cameraConnected);
+    QVERIFY(cameraState.cameraConnected && window->fpsTimer->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(tavrinsim::liveFrameCalls() > 0, 5000);
     QCOMPARE(window->windowTitle(), QStringLiteral("Orvanta - ID:ORVANTA-SIM0001"));
     connectAction()->trigger();
@@ -194,6 +197,7 @@ void TestCameraSim::connectionAndWindowState()
     QCOMPARE(tavrinsim::callLog(), expected);
     QVERIFY(criticals->messages.isEmpty());
     QVERIFY(!window->findChild<QMenu *>("menuZoom")->isEnabled());
+    QVERIFY(!window->fpsTimer->isActive() && !window->angleTimer->isActive());
 
     QVERIFY(criticals->messages.isEmpty());
 }
