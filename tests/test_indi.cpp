@@ -6,6 +6,7 @@
 #include "camera/camerastate.h"
 #include "camera/tavrinlibrary.h"
 #include "capture/capturethread.h"
+#include "indiframe.h"
 #include "mainwindow/mainwindow.h"
 #include "testsupport.h"
 
@@ -77,6 +78,30 @@ double scaleError(const std::vector<cv::Point2d> &stars, double expected1, doubl
     return best;
 }
 
+// A FITS file: the header cards (8-character keys), END, padded to a block, then data.
+QByteArray fits(const QStringList &cards, const QByteArray &data)
+{
+    QByteArray header;
+    for (const QString &card : cards + QStringList{"END"})
+        header += card.leftJustified(80, ' ').toLatin1();
+    return header.leftJustified(int((header.size() + 2879) / 2880 * 2880), ' ') + data;
+}
+
+QStringList cards(int bits, int width, int height, int planes = 1)
+{
+    QStringList c{"SIMPLE  = T", QStringLiteral("BITPIX  = %1").arg(bits),
+                  QStringLiteral("NAXIS   = %1").arg(planes == 1 ? 2 : 3), QStringLiteral("NAXIS1  = %1").arg(width),
+                  QStringLiteral("NAXIS2  = %1").arg(height)};
+    if (planes != 1)
+        c << QStringLiteral("NAXIS3  = %1").arg(planes);
+    return c;
+}
+
+indiframe::Image flat16(int value)
+{
+    return indiframe::Image{64, 64, 16, std::vector<uint16_t>(64 * 64, uint16_t(value))};
+}
+
 } // namespace
 
 class TestIndi : public QObject
@@ -86,6 +111,12 @@ class TestIndi : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void decodesFits_data();
+    void decodesFits();
+    void decodesRawStreamFrames();
+    void stretchFollowsTheSkySmoothly();
+    void toFrame_data();
+    void toFrame();
     void streamsFollowsControlsAndSurvivesTheServer();
 
 private:
@@ -99,17 +130,20 @@ private:
     QTemporaryDir home;
     QProcess server;
     int port = 0;
+    QString missing; // why the server tests skip
 };
 
 void TestIndi::initTestCase()
 {
     if (qgetenv(kNamespaceMark) != "1")
-        QSKIP("no private network namespace (unshare -rn) here");
-    if (QStandardPaths::findExecutable("indiserver").isEmpty()
-        || QStandardPaths::findExecutable("indi_simulator_ccd").isEmpty())
-        QSKIP("indi-bin is not installed");
-    if (tavrinOption("server_status") == QLatin1String("unsupported"))
-        QSKIP("the camera library was built without INDI");
+        missing = "no private network namespace (unshare -rn) here";
+    else if (QStandardPaths::findExecutable("indiserver").isEmpty()
+             || QStandardPaths::findExecutable("indi_simulator_ccd").isEmpty())
+        missing = "indi-bin is not installed";
+    else if (tavrinOption("server_status") == QLatin1String("unsupported"))
+        missing = "the camera library was built without INDI";
+    if (!missing.isEmpty())
+        return;
     QTcpServer probe;
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     port = probe.serverPort();
@@ -122,6 +156,122 @@ void TestIndi::cleanupTestCase()
 {
     server.kill();
     server.waitForFinished(5000);
+}
+
+void TestIndi::decodesFits_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("refusal"); // empty: decoded
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<QVector<int>>("pixels");
+    const QStringList longHeader = cards(8, 1, 1) + QVector<QString>(40, "COMMENT padding").toList();
+    QTest::newRow("8-bit") << fits(cards(8, 4, 1), QByteArray("\x00\x01\xfe\xff", 4)) << "" << 8 << QVector<int>{0, 1, 254, 255};
+    // Big-endian: -32768, 0, 32767 and 100, -5, 20000.
+    const QByteArray signedValues("\x80\x00\x00\x00\x7f\xff", 6), scaled("\x00\x64\xff\xfb\x4e\x20", 6);
+    QTest::newRow("BZERO") << fits(cards(16, 3, 1) << "BZERO   = 32768", signedValues) << "" << 16 << QVector<int>{0, 32768, 65535};
+    QTest::newRow("BSCALE, clamped") << fits(cards(16, 3, 1) << "BSCALE  = 2", scaled) << "" << 16 << QVector<int>{200, 0, 40000};
+    QTest::newRow("planes averaged") << fits(cards(8, 2, 1, 3), QByteArray("\x0a\0\x14\0\x1e\x03", 6)) << "" << 8 << QVector<int>{20, 1};
+    QTest::newRow("header over two blocks") << fits(longHeader, "\x07") << "" << 8 << QVector<int>{7};
+    QTest::newRow("shorter than a block") << QByteArray(100, ' ') << "not a FITS" << 0 << QVector<int>();
+    QTest::newRow("no END") << QByteArray("SIMPLE  = T").leftJustified(2880, ' ') << "without END" << 0 << QVector<int>();
+    QTest::newRow("32-bit") << fits(cards(32, 1, 1), "abcd") << "not supported" << 0 << QVector<int>();
+    QTest::newRow("zero width") << fits(cards(8, 0, 1), "x") << "out of range" << 0 << QVector<int>();
+    QTest::newRow("too wide") << fits(cards(16, 20001, 1), "x") << "out of range" << 0 << QVector<int>();
+    QTest::newRow("data cut short") << fits(cards(16, 2, 2), "abcdef") << "shorter" << 0 << QVector<int>();
+    QTest::newRow("giant claim, tiny data") << fits(cards(16, 20000, 20000), "ab") << "shorter" << 0 << QVector<int>();
+}
+
+void TestIndi::decodesFits()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, refusal);
+    indiframe::Image image;
+    std::string error;
+    const bool ok = indiframe::decodeFits(reinterpret_cast<const unsigned char *>(file.constData()), size_t(file.size()),
+                                          &image, &error);
+    QVERIFY2(ok == refusal.isEmpty(), error.c_str());
+    if (!ok) {
+        QVERIFY2(QString::fromStdString(error).contains(refusal), error.c_str());
+        return;
+    }
+    QFETCH(int, bits);
+    QFETCH(QVector<int>, pixels);
+    QCOMPARE(image.bits, bits);
+    QCOMPARE(QVector<int>(image.pixels.begin(), image.pixels.end()), pixels);
+}
+
+void TestIndi::decodesRawStreamFrames()
+{
+    struct Case { QByteArray bytes; int width, bits; QVector<int> pixels; } cases[] = {
+        {QByteArray("\x05\xfa", 2), 2, 8, {5, 250}},
+        {QByteArray("\x34\x12\xff\xff", 4), 2, 16, {0x1234, 65535}}, // little endian
+        {QByteArray("\x0a\x14\x1f", 3), 1, 8, {20}},                  // colour averaged
+        {QByteArray("\x01\x02\x03\x04\x05", 5), 2, 0, {}},            // no size fits
+    };
+    for (const Case &c : cases) {
+        indiframe::Image image;
+        std::string error;
+        const auto *data = reinterpret_cast<const unsigned char *>(c.bytes.constData());
+        QCOMPARE(indiframe::decodeRaw(data, size_t(c.bytes.size()), c.width, 1, &image, &error), c.bits != 0);
+        QCOMPARE(image.bits, c.bits);
+        if (c.bits)
+            QCOMPARE(QVector<int>(image.pixels.begin(), image.pixels.end()), c.pixels);
+    }
+}
+
+void TestIndi::stretchFollowsTheSkySmoothly()
+{
+    indiframe::Stretch stretch;
+    std::vector<uint8_t> out;
+    // A starless sky is not stretched to show its noise: white stays 40 noise widths up.
+    stretch.apply(flat16(1000), &out);
+    QCOMPARE(stretch.black(), 998.0);
+    QCOMPARE(stretch.white(), 1038.0);
+    QCOMPARE(int(out[0]), 13);
+    // A brighter sky moves the levels a quarter of the way; a reset jumps.
+    stretch.apply(flat16(5000), &out);
+    QCOMPARE(stretch.black(), 1998.0);
+    QCOMPARE(stretch.white(), 2038.0);
+    stretch.reset();
+    indiframe::Image star = flat16(1000);
+    star.pixels[0] = 60000;
+    stretch.apply(star, &out);
+    QCOMPARE(int(out[0]), 255);
+    QVERIFY(out[1] < 3);
+}
+
+void TestIndi::toFrame_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<int>("lit"); // bright frame pixels, within 1 %
+    QTest::newRow("smaller, padded") << 640 << 480 << 1.0 << 624 * 464;
+    QTest::newRow("smaller, scaled up") << 640 << 480 << 2.0 << 1248 * 928;
+    QTest::newRow("larger, centre cropped") << 2560 << 1920 << 1.0 << 1280 * 960;
+    QTest::newRow("larger, scaled down") << 2560 << 1920 << 0.5 << 1272 * 952;
+    QTest::newRow("wide: cropped across, padded down") << 2560 << 480 << 1.0 << 1280 * 464;
+    QTest::newRow("no scale") << 640 << 480 << 0.0 << 0;
+}
+
+void TestIndi::toFrame()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(double, factor);
+    QFETCH(int, lit);
+    // Bright with a dark 8-pixel border, so a crop off centre shows.
+    cv::Mat in(height, width, CV_8UC1, cv::Scalar(0));
+    in(cv::Rect(8, 8, width - 16, height - 16)).setTo(200);
+    cv::Mat frame(indiframe::kHeight, indiframe::kWidth, CV_8UC1, cv::Scalar(255));
+    indiframe::toFrame(in.data, width, height, factor, frame.data);
+    const cv::Mat bright = frame > 100;
+    const int count = cv::countNonZero(bright);
+    QVERIFY2(std::abs(count - lit) <= lit / 100, qPrintable(QString::number(count)));
+    if (lit == 0)
+        return;
+    const cv::Rect r = cv::boundingRect(bright);
+    QVERIFY(std::abs(2 * r.x + r.width - 1280) <= 1 && std::abs(2 * r.y + r.height - 960) <= 1);
 }
 
 bool TestIndi::startServer()
@@ -168,6 +318,8 @@ double TestIndi::framesPerSecond(int count)
 
 void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
 {
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
     MainWindow w;
     w.cameraServer.port = port;
     w.cameraServer.focalLength = 50;
