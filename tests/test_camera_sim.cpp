@@ -12,6 +12,9 @@
 
 #include <QAction>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDial>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +26,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -73,6 +78,8 @@ private slots:
     void cleanup();
     void libraryRefuses();
     void mountPanel();
+    void panelReachesSky();
+    void libraryRanges();
     void connectionAndWindowState();
     void connectFailures_data();
     void connectFailures();
@@ -178,6 +185,103 @@ void TestCameraSim::mountPanel()
     QCOMPARE(CloseTAVRIN(h), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!tavrinsim::panelVisible());
+}
+
+// Hemisphere, refraction, the dial, the clock and tracking on the panel reach the
+// sky the camera sees, each in the right direction.
+void TestCameraSim::panelReachesSky()
+{
+    window.reset();
+    tavrinsim::setPanelMode(tavrinsim::PanelMode::Always);
+    const TAVRIN_HANDLE h = openCamera();
+    QWidget *panel = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String("mountPanel"))
+            panel = w;
+    QVERIFY(panel);
+    const auto boxes = panel->findChildren<QCheckBox *>();
+    QCheckBox *tracking = boxes[0]->text() == "Tracking" ? boxes[0] : boxes[1];
+    QCheckBox *refraction = boxes[0] == tracking ? boxes[1] : boxes[0];
+    auto *hemisphere = panel->findChildren<QComboBox *>()[0];
+    auto *clock = panel->findChildren<QComboBox *>()[1];
+
+    // Refraction lifts the pole towards the zenith, up on screen at angle 0.
+    QTest::mouseClick(refraction, Qt::LeftButton);
+    tavrinsim::Truth t = tavrinsim::truth();
+    QVERIFY(tavrinsim::mountParams().refraction);
+    QVERIFY2(t.refractedPoleY < t.poleY - 1.0 && std::fabs(t.refractedPoleX - t.poleX) < 0.5,
+             qPrintable(QString("pole %1 refracted %2").arg(t.poleY).arg(t.refractedPoleY)));
+    QTest::mouseClick(refraction, Qt::LeftButton);
+    QCOMPARE(tavrinsim::truth().refractedPoleY, tavrinsim::truth().poleY);
+
+    // The dial sets the axis angle it shows.
+    auto *dial = panel->findChild<QDial *>();
+    QTest::keyClick(dial, Qt::Key_PageUp);
+    QVERIFY(dial->value() != 0 && tavrinsim::truth().raAngleDeg == dial->value());
+
+    double x = 0, y = 0;
+    QVERIFY(tavrinsim::starPosition(11767, &x, &y) && !tavrinsim::starPosition(104382, &x, &y));
+    hemisphere->setCurrentIndex(1);
+    QVERIFY(tavrinsim::mountParams().hemisphere == tavrinsim::Hemisphere::South);
+    QVERIFY(tavrinsim::mountParams().latitudeDeg < 0);
+    QVERIFY(!tavrinsim::starPosition(11767, &x, &y) && tavrinsim::starPosition(104382, &x, &y));
+    t = tavrinsim::truth();
+    QVERIFY(t.poleX > 0 && t.poleX < 1280 && t.poleY > 0 && t.poleY < 960);
+
+    // A tracking axis follows the sky at the sidereal rate, the other way round
+    // in the south, and stands still with the clock.
+    QTest::mouseClick(tracking, Qt::LeftButton);
+    QVERIFY(tavrinsim::mountParams().tracking);
+    for (int south : {1, 0}) {
+        hemisphere->setCurrentIndex(south);
+        clock->setCurrentIndex(clock->findText("1000x"));
+        QCOMPARE(tavrinsim::clockRate(), 1000.0);
+        const tavrinsim::Truth a = tavrinsim::truth();
+        QTest::qWait(150);
+        clock->setCurrentIndex(clock->findText("Stopped"));
+        const tavrinsim::Truth b = tavrinsim::truth();
+        const double expected = a.dateTime.msecsTo(b.dateTime) * 360.0 / 86164090.5 * (south ? -1 : 1);
+        QVERIFY(std::fabs(expected) > 0.3);
+        QVERIFY2(std::fabs(std::remainder(b.raAngleDeg - a.raAngleDeg - expected, 360.0)) < 1e-3,
+                 qPrintable(QString("turned %1, sky %2").arg(b.raAngleDeg - a.raAngleDeg).arg(expected)));
+    }
+    QCOMPARE(CloseTAVRIN(h), 0);
+}
+
+// Values the camera takes: out-of-range settings refused, not half-applied.
+void TestCameraSim::libraryRanges()
+{
+    window.reset();
+    const TAVRIN_HANDLE cam = openCamera();
+    QVERIFY(cam);
+    QCOMPARE(SetTAVRINStreamMode(cam, 2), -1);
+    for (auto r : {std::array<int, 4>{0, 0, 1281, 960}, {-1, 0, 640, 480}, {1, 0, 1280, 960}, {0, 0, 0, 480}})
+        QCOMPARE(SetTAVRINResolution(cam, r[0], r[1], r[2], r[3]), -1);
+    QCOMPARE(SetTAVRINResolution(cam, 8, 16, 320, 240), 0);
+    QCOMPARE(SetTAVRINParam(cam, TAVRIN_CONTROL_SPEED, 999), 0);
+    QCOMPARE(SetTAVRINParam(cam, TAVRIN_CONTROL_TRAFFIC, 40.6), 0);
+    QCOMPARE(SetTAVRINParam(cam, TAVRIN_CONTROL_GAIN, std::nan("")), -1);
+    QVERIFY(GetTAVRINParam(cam, TAVRIN_CONTROL_SPEED) == 2 && GetTAVRINParam(cam, TAVRIN_CONTROL_TRAFFIC) == 41);
+    SetTAVRINParam(cam, TAVRIN_CONTROL_EXPOSURE, 2e6);
+    QCOMPARE(tavrinsim::frameIntervalMs(), 2000.0); // a long exposure paces the frames
+    tavrinsim::setFramePacing(false);
+    QCOMPARE(BeginTAVRINLive(cam), 0);
+    std::vector<unsigned char> buf(1280 * 960, 0xA5);
+    std::uint32_t w = 0, h = 0, bpp = 0, ch = 0;
+    QVERIFY(GetTAVRINLiveFrame(cam, &w, &h, &bpp, &ch, buf.data()) == 0 && w == 320 && h == 240);
+    QCOMPARE(buf[320 * 240], (unsigned char)0xA5); // the region only
+    tavrinsim::setFault(tavrinsim::Fault::NoMoreFrames);
+    QVERIFY(tavrinsim::hasFault(tavrinsim::Fault::NoMoreFrames));
+    QCOMPARE(GetTAVRINLiveFrame(cam, &w, &h, &bpp, &ch, buf.data()), 1);
+    QCOMPARE(tavrinsim::renderFrame(nullptr), 0.0);
+    tavrinsim::MountParams p = tavrinsim::mountParams();
+    p.arcsecPerPixel = 0;
+    tavrinsim::setMountParams(p); // a zero scale would put every star at infinity
+    QCOMPARE(tavrinsim::mountParams().arcsecPerPixel, 0.1);
+    QCOMPARE(CloseTAVRIN(cam), 0);
+    tavrinsim::reset();
+    tavrinsim::setFault(tavrinsim::Fault::InitResourceFails);
+    QVERIFY(InitTAVRINResource() == -1 && ScanTAVRIN() == 0);
 }
 
 void TestCameraSim::connectionAndWindowState()
