@@ -2,6 +2,8 @@
 // references, random shapes and literature numbers.
 #include "starmath/medianwindow.h"
 #include "starmath/starmath.h"
+#include "starmath/starmeasure.h"
+#include "starmath/startemplate.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -96,6 +98,8 @@ private slots:
     void poles();
     void randomTrianglesRecovered();
     void refraction();
+    void starData();
+    void measureRefuses();
 };
 
 void TestStarMath::medianWindowMatchesWholeFrame()
@@ -284,6 +288,59 @@ void TestStarMath::refraction()
         QCOMPARE(starMath.CorrectRefraction(500.0, row.h, row.pressure, row.temperature, &out), 0);
         QVERIFY2(std::fabs(500.0 - out - row.shift) < 5e-5, qPrintable(QString("h %1: shift %2").arg(row.h).arg(500.0 - out)));
     }
+}
+
+// Rows change on 23 November, dates outside the table take its nearest row, and every
+// shipped year gives both poles, the cross in real colours even on an indexed image.
+// Missing keys keep the default stars and give no pole, logged, and no cross.
+void TestStarMath::starData()
+{
+    const QPair<QDate, const char *> rows[] = {{QDate(2010, 6, 1), "20160523"}, {QDate(2020, 11, 22), "20200523"},
+        {QDate(2020, 11, 23), "20210523"}, {QDate(2021, 1, 1), "20210523"}, {QDate(2035, 11, 22), "20350523"},
+        {QDate(2035, 11, 23), "20350523"}, {QDate(2080, 3, 1), "20350523"}};
+    for (const auto &row : rows)
+        QCOMPARE(starDataRowSuffix(row.first), QString(row.second));
+    CriticalCatcher critical;
+    for (int year = 2016; year <= 2035; ++year) {
+        loadStarTemplates(QDate(year, 5, 23));
+        QImage north(800, 600, QImage::Format_Indexed8);
+        north.setColorTable({qRgb(0, 0, 0)});
+        north.fill(0);
+        calcTemplatePoles(&north, nullptr);
+        QVERIFY2(northTemplate.poleFound && !southTemplate.poleFound, qPrintable(QString::number(year)));
+        QVERIFY(north.format() != QImage::Format_Indexed8 && north.pixel(northTemplate.maskPole.toPoint()) != qRgb(0, 0, 0));
+        calcTemplatePoles();
+        QVERIFY(southTemplate.poleFound);
+    }
+    QCOMPARE(critical.messages, QStringList());
+    QTemporaryDir dir;
+    QSettings(dir.filePath("s.ini"), QSettings::IniFormat).setValue("A_X_Mask", 111.0);
+    StarTemplate t = northTemplate;
+    loadStarTemplate(dir.filePath("s.ini"), "20200523", 1, &t);
+    QVERIFY(t.maskA == QPointF(111, northTemplate.maskA.y()) && t.maskB == northTemplate.maskB && t.angleBAP == 0 && t.angleDBP == 0);
+    northTemplate = t;
+    QImage mask(400, 400, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    calcTemplatePoles(&mask, nullptr);
+    markTemplatePole(northTemplate, &mask);
+    QVERIFY(!northTemplate.poleFound && mask.allGray()); // no cross
+    QCOMPARE(critical.messages.last(), QString("Failed to calculate the north pole."));
+}
+
+// What is not a measurable star gives nothing, never a guess.
+void TestStarMath::measureRefuses()
+{
+    cv::Mat sky(960, 1280, CV_8UC1, cv::Scalar(8)), edge = sky.clone(), disc = sky.clone();
+    cv::circle(edge, cv::Point(4, 300), 2, cv::Scalar(220), -1);
+    cv::circle(edge, cv::Point(600, 400), 2, cv::Scalar(220), -1);
+    cv::circle(disc, cv::Point(500, 300), 8, cv::Scalar(255), -1);
+    const struct { cv::Mat frame; QPointF near; int radius; } rows[] = {{cv::Mat(), {500, 300}, 10},
+        {cv::Mat(960, 1280, CV_16UC1, cv::Scalar(8)), {500, 300}, 10}, {edge, {600, 400}, 0},
+        {edge, {qQNaN(), 300}, 10}, {edge, {1e9, 300}, 10}, {sky, {500, 300}, 10}, {edge, {6, 300}, 10},
+        {disc, {500, 300}, 10}};
+    QPointF out(-1, -1);
+    for (const auto &row : rows)
+        QVERIFY2(!measureStar(row.frame, row.near, row.radius, &out) && out == QPointF(-1, -1), qPrintable(QString::number(&row - rows)));
 }
 
 QTEST_MAIN(TestStarMath)

@@ -69,6 +69,9 @@ private slots:
     void stepTable();
     void picks();
     void trackingDial();
+    void buttons_data();
+    void buttons();
+    void settingsSource();
 
 private:
     void feed(const QList<QPointF> &stars);
@@ -230,6 +233,71 @@ void TestWorkflow::trackingDial()
     window->trackingDialog->findChild<QPushButton *>(QStringLiteral("pushButton_reset"))->click();
     QCOMPARE(dial->value(), 0);
     QVERIFY(near(liveViewState.get(&LiveView::starASearch), window->starAHome, 1e-9));
+}
+
+// Each answer button leads to its step. The kept centre is offered only when stored:
+// "Yes" goes on to the pole star with it, "No" leaves this run without it, still stored.
+void TestWorkflow::buttons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("reply"); // 0: no centre kept from an earlier run
+    QTest::addColumn<int>("to");
+    QTest::newRow("rotate 1 reset") << "rotateStar1_reset" << 4 << 0 << 3;
+    QTest::newRow("star 2 reset") << "getStar2_reset" << 5 << 0 << 3;
+    QTest::newRow("rotate 2 reset") << "rotateStar2_reset" << 6 << 0 << 3;
+    QTest::newRow("star 3 reset") << "getStar3_reset" << 7 << 0 << 3;
+    QTest::newRow("centre reset") << "validateCenter_reset" << 8 << 0 << 3;
+    QTest::newRow("restart") << "finetunePole_reset" << 13 << 0 << 1;
+    QTest::newRow("nothing stored") << "confirm_done" << 2 << 0 << 3;
+    QTest::newRow("stored, yes") << "confirm_done" << 2 << int(QMessageBox::Yes) << 9;
+    QTest::newRow("stored, no") << "confirm_done" << 2 << int(QMessageBox::No) << 3;
+}
+
+void TestWorkflow::buttons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, from);
+    QFETCH(int, reply);
+    const bool stored = reply != 0;
+    QFETCH(int, to);
+    const QPointF kept = stored ? QPointF(612.5, 470.5) : QPointF();
+    window->setStep(from);
+    window->savedAxisCenter = kept;
+    liveViewState.set(&LiveView::axisCenter, kept);
+    BoxAnswerer answerer{QMessageBox::StandardButton(reply)};
+    window->findChild<QPushButton *>("pushButton_" + button)->click();
+    QCOMPARE(window->currentStep, to);
+    QCOMPARE(answerer.texts().size(), int(stored));
+    QVERIFY(!stored || answerer.texts().first().endsWith("\nRecorded: (612.5,470.5)."));
+    QCOMPARE(liveViewState.get(&LiveView::axisCenter), to == 9 ? kept : QPointF());
+    QCOMPARE(window->findChild<QLabel *>("label_axisPos")->text().startsWith("(612.5,470.5)"), to == 9);
+}
+
+// Settings are read beside the program unless only the fallback copy is there or it
+// was written later (the program's folder unwritable, or its file a link to nothing).
+void TestWorkflow::settingsSource()
+{
+    const QString fallback = MainWindow::fallbackSettingsFilePath();
+    auto write = [](const QString &path, const char *region, int age) {
+        QSettings(path, QSettings::IniFormat).setValue("REGION/region", region);
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite)
+               && file.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime);
+    };
+    // Age in s of the file beside (0 none, -1 a link to nothing), a 30 s old fallback?
+    const std::tuple<int, bool, const char *> rows[] = {
+        {60, false, "South"}, {0, true, "North"}, {60, true, "North"}, {10, true, "South"}, {-1, true, "North"}};
+    for (const auto &[beside, hasFallback, region] : rows) {
+        QFile::remove(settingsPath());
+        QFile::remove(fallback);
+        QVERIFY(!beside || (beside > 0 ? write(settingsPath(), "South", beside) : QFile::link(settingsPath() + ".gone", settingsPath())));
+        QVERIFY(!hasFallback || write(fallback, "North", 30));
+        window->region = "none";
+        QVERIFY(window->readSettings());
+        QCOMPARE(window->region, QString(region));
+    }
+    QFile::remove(fallback);
 }
 
 QTEST_MAIN(TestWorkflow)
