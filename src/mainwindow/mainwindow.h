@@ -403,6 +403,7 @@ public:
     static int pickAverageMs;
     QTimer *pickTimer = nullptr;
     QElapsedTimer pickClock;
+    QElapsedTimer sinceLastFrame;
     PointAverage pickAverage;
     QPointF pickFirst;
     QPointF pickLast;

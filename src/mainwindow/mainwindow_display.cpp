@@ -41,6 +41,7 @@ void MainWindow::showImages()
 {
     QImage frame;
     if (captureThread->takeFrame(&frame)) {
+        sinceLastFrame.start();
         const int width = int(cameraState.frameWidth * zoomFactor);
         const int height = int(cameraState.frameHeight * zoomFactor);
         // Frames come at the display size; one made before a zoom change is scaled here.
@@ -81,6 +82,11 @@ void MainWindow::updateFPS()
     int fpsInteger = 0;
     int fpsDecimal = 0;
     captureThread->frameRate(&fpsInteger, &fpsDecimal);
+    // A camera that stopped sending (its server gone, a cable out) reads 0, not the
+    // rate of its last frames; three intervals and at least 3 s make it stopped.
+    const double rate = fpsInteger + fpsDecimal / 10.0;
+    if (rate > 0 && sinceLastFrame.isValid() && sinceLastFrame.elapsed() > qMax(3000.0, 3000.0 / rate))
+        fpsInteger = fpsDecimal = 0;
     fpsLabel->setText(QStringLiteral("FPS : %1.%2").arg(fpsInteger).arg(fpsDecimal));
 }
 
