@@ -394,6 +394,7 @@ public:
     QPointF poleStarPos;
     QPointF roughPoleStar;        // the pole star as last found in step 10
     qint64 roughErrorTime = 0;    // when the step-10 figures were last computed, ms
+    qint64 figuresTime = 0;       // when the monitoring figures were last shown, ms
     QPointF starAHome;
     QPointF starBHome;
     // The axis centre the user last accepted, and when; only this one is stored.

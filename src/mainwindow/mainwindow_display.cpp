@@ -8,10 +8,17 @@
 #include "dialogs/refractionvalues.h"
 #include "widgets/magnifierwidget.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QPixmap>
 
 namespace {
+
+void setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
 
 QString positionText(const QPointF &p)
 {
@@ -66,14 +73,27 @@ void MainWindow::showImages()
     QImage zoom;
     if (view.monitorPole && captureThread->takeZoom(&zoom)) {
         shownZoom = zoom;
-        ui->label_biggerImg->setPixmap(QPixmap::fromImage(shownZoom));
-        ui->label_refStarA_pos->setText(positionText(view.starA));
-        ui->label_refStarB_pos->setText(positionText(view.starB));
-        ui->label_pole->setText(view.starsLost ? tr("reference stars lost") : positionText(view.livePole));
-        const bool trueTarget = refractionValues().enabledCorrect && view.sky.valid;
-        const QString error = polarErrorText(view.polarError, region != QLatin1String("North"), trueTarget);
-        if (ui->label_polarError->text() != error)
-            ui->label_polarError->setText(error);
+        const QPixmap pixmap = QPixmap::fromImage(shownZoom);
+        QLabel *label = ui->label_biggerImg;
+        if (label->minimumSize() != pixmap.size() || label->maximumSize() != pixmap.size()) {
+            // Fixed like the frame's label; placed where the label's own alignment put the picture.
+            label->setFixedSize(pixmap.size());
+            ui->gridLayout_15->setAlignment(label, label->alignment());
+        }
+        label->setPixmap(pixmap);
+        // Figures nobody can read at 10 a second cost a text layout each; a few a
+        // second follow the bolts as fast as a hand turns them.
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (now - figuresTime >= 250 || now < figuresTime) {
+            figuresTime = now;
+            setTextIfChanged(ui->label_refStarA_pos, positionText(view.starA));
+            setTextIfChanged(ui->label_refStarB_pos, positionText(view.starB));
+            setTextIfChanged(ui->label_pole,
+                             view.starsLost ? tr("reference stars lost") : positionText(view.livePole));
+            const bool trueTarget = refractionValues().enabledCorrect && view.sky.valid;
+            setTextIfChanged(ui->label_polarError,
+                             polarErrorText(view.polarError, region != QLatin1String("North"), trueTarget));
+        }
     }
 }
 

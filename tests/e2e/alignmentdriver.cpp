@@ -335,7 +335,8 @@ bool AlignmentDriver::readPolarError(const char *label, double *alt, double *az)
     static const QRegularExpression altRe(QStringLiteral("Altitude: ([0-9.]+)'(?: (lower|raise))?"));
     static const QRegularExpression azRe(QStringLiteral("Azimuth: ([0-9.]+)'(?: turn (left|right))?"));
     const char *view = win->currentStep == 13 ? "label_biggerImg" : "label_showImg";
-    const int per = win->currentStep == 13 ? 1 : 3, reads = 6;
+    // The figures change a few times a second: each read waits past a refresh.
+    const int per = 3, reads = 6;
     double sumAlt = 0, sumAz = 0;
     if (!waitImages(view, 2 * per))
         return false;
