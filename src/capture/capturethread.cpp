@@ -438,6 +438,12 @@ void CaptureThread::processFrame(const unsigned char *gray)
             zoomQueue.append(zoomImage);
     }
 
+    {
+        // The GUI has not taken the last two yet: drawing a third would be thrown away.
+        QMutexLocker lock(&frameQueueMutex);
+        if (frameQueue.size() >= kMaxQueued)
+            return;
+    }
     QImage &frameImage = nextImage(framePool, nextFrame, displaySize(scale), QImage::Format_RGB32);
     drawFrame(grayFrame, v, frameImage, scaledGray);
     if (v.isNight()) {
