@@ -140,7 +140,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
     skyTimer = new QTimer(this);
     connect(skyTimer, &QTimer::timeout, this, &MainWindow::refreshSky);
-    skyTimer->start(10000);
+    skyTimer->setInterval(10000);
     glowTimer = new QTimer(this);
     glowTimer->setInterval(500);
     connect(glowTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);

@@ -92,7 +92,7 @@ public:
 
     // The sky of now: the reference stars' apparent places for the site and the
     // clock, handed to the capture thread (the yearly table's angles instead when
-    // the user chose it or the computation cannot run). Refreshed by skyTimer.
+    // the user chose it or the computation cannot run). Refreshed by skyTimer while connected.
     void refreshSky();
     // The clock the sky is computed for; empty means the computer's UTC clock.
     static std::function<QDateTime()> skyClock;

@@ -347,7 +347,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     writeSettings();
 
-    for (QTimer *timer : {glowTimer, angleTimer, fpsTimer}) {
+    for (QTimer *timer : {glowTimer, angleTimer, fpsTimer, skyTimer}) {
         if (timer)
             timer->stop();
     }

@@ -239,6 +239,12 @@ void MainWindow::updateTimers()
     const bool connected = cameraState.cameraConnected;
     if (connected != fpsTimer->isActive())
         connected ? fpsTimer->start() : fpsTimer->stop();
+    // The sky of now matters only for frames to measure; fresh from the first one.
+    if (connected != skyTimer->isActive()) {
+        if (connected)
+            refreshSky();
+        connected ? skyTimer->start() : skyTimer->stop();
+    }
     const bool turning = connected && liveViewState.get(&LiveView::showExpectedPole);
     if (turning != angleTimer->isActive())
         turning ? angleTimer->start() : angleTimer->stop();
