@@ -378,8 +378,11 @@ void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
     QVERIFY2(criticals.messages.isEmpty(), qPrintable(criticals.messages.join('\n')));
 
     // The server dies mid-stream: frames stop, and Disconnect still works.
+    // Writes to the dead socket before the client notices must not raise SIGPIPE.
     server.kill();
     server.waitForFinished(5000);
+    for (int i = 0; i < 20; ++i)
+        tavrinLib.SetTAVRINParam(cameraState.cameraHandle, TAVRIN_CONTROL_GAIN, 60 + i);
     QVERIFY(QTest::qWaitFor([&] { return !criticals.messages.isEmpty(); }, 5000));
     QVERIFY2(criticals.messages.first().contains("closed the connection"), qPrintable(criticals.messages.first()));
     const int stopped = frames;

@@ -31,6 +31,7 @@
 #include <indipropertytext.h>
 
 #include <atomic>
+#include <csignal>
 #include <chrono>
 #include <cmath>
 #include <map>
@@ -234,6 +235,39 @@ struct Camera {
     bool formatLogged = false;
 };
 
+// A write to a server that has just gone raises SIGPIPE, which would end the
+// whole program before the listener thread notices the closed connection.
+// Blocked in this thread for the call, and dropped if the write raised it.
+class NoSigPipe
+{
+public:
+    NoSigPipe()
+    {
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        wasPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe, &old);
+    }
+    ~NoSigPipe()
+    {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!wasPending && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec zero{0, 0};
+            sigtimedwait(&pipe, nullptr, &zero);
+        }
+        pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    }
+    NoSigPipe(const NoSigPipe &) = delete;
+    NoSigPipe &operator=(const NoSigPipe &) = delete;
+
+private:
+    sigset_t pipe, old;
+    bool wasPending = false;
+};
+
 std::mutex &stateMutex()
 {
     static std::mutex m;
@@ -264,6 +298,7 @@ public:
         p[0].setName(element);
         p[0].setValue(value);
         std::lock_guard<std::mutex> lock(sendMutex);
+        NoSigPipe quiet;
         sendNewNumber(p);
     }
 
@@ -275,6 +310,7 @@ public:
         p[0].setName(element);
         p[0].setState(ISS_ON);
         std::lock_guard<std::mutex> lock(sendMutex);
+        NoSigPipe quiet;
         sendNewSwitch(p);
     }
 
@@ -549,6 +585,7 @@ int scan()
         client = std::make_shared<Client>();
         client->setServer(host.c_str(), unsigned(port));
         client->setConnectionTimeout(2, 0);
+        NoSigPipe quiet;
         if (!client->connectServer()) {
             qInfo("INDI server %s:%d not reachable; only the simulated camera is listed", host.c_str(), port);
             setStatus("unreachable");
@@ -634,9 +671,12 @@ TAVRIN_HANDLE open(const char *id)
         connected = client->devices[device].connected;
         cameraClient() = client;
     }
-    client->setBLOBMode(B_ALSO, device.c_str(), nullptr);
-    if (!connected)
-        client->connectDevice(device.c_str());
+    {
+        NoSigPipe quiet;
+        client->setBLOBMode(B_ALSO, device.c_str(), nullptr);
+        if (!connected)
+            client->connectDevice(device.c_str());
+    }
     // A driver defines its camera properties once the device is connected.
     const bool ready = waitFor(10.0, [&] {
         const Device &d = client->devices[device];
