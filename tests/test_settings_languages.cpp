@@ -13,15 +13,20 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDirIterator>
 #include <QGraphicsDropShadowEffect>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -59,6 +64,8 @@ private slots:
     void damagedSettings_data();
     void damagedSettings();
     void logLines();
+    void cameraServerDialog();
+    void quitSignalSavesSettings();
     void smoke();
 
 private:
@@ -199,6 +206,71 @@ void TestSettingsLanguages::logLines()
     for (int i = 0; i < 3; ++i)
         QVERIFY2(line.match(written[i]).hasMatch(), qPrintable(written[i]));
 
+}
+
+// Test names the server it asked and what it found; OK keeps the entries and the
+// remembered camera (shown by its device name), Cancel the old ones; a blank
+// typed into the host is dropped, not handed to the library.
+void TestSettingsLanguages::cameraServerDialog()
+{
+    guard.reset(); // the dialog is modal and answered below
+    QTcpServer probe; // a port nobody listens on
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const int port = probe.serverPort();
+    probe.close();
+    writeFile(ini(), "[CAMERA_SERVER]\ncamera=ORVANTA-CCD Simulator\n");
+    auto w = std::make_unique<MainWindow>(nullptr);
+    QVERIFY(w->findChild<QAction *>("actionCamera_Server"));
+    const struct { const char *typed; bool ok; QString said; } uses[] = {
+        {"local host", true, QString("No INDI server answers at localhost:%1. Start").arg(port)},
+        {" ", false, "No server set: only the simulated camera is used."}};
+    for (const auto &use : uses) {
+        QString said, camera;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = w->findChild<QDialog *>("CameraServerDialog");
+            auto *host = dialog->findChild<QLineEdit *>("lineEdit_host");
+            host->clear();
+            QTest::keyClicks(host, use.typed);
+            dialog->findChild<QSpinBox *>("spinBox_port")->setValue(port);
+            dialog->findChild<QDoubleSpinBox *>("doubleSpinBox_focal")->setValue(use.ok ? 35 : 50);
+            dialog->findChild<QPushButton *>("pushButton_test")->click();
+            said = dialog->findChild<QLabel *>("label_result")->text();
+            camera = dialog->findChild<QComboBox *>("comboBox_camera")->currentText();
+            use.ok ? dialog->accept() : dialog->reject();
+        });
+        w->findChild<QAction *>("actionCamera_Server")->trigger();
+        if (said.contains("cannot use INDI"))
+            QSKIP("the camera library was built without INDI");
+        QVERIFY2(said.startsWith(use.said), qPrintable(said));
+        QCOMPARE(camera, QString("CCD Simulator"));
+    }
+    const CameraServerSettings &kept = w->cameraServer;
+    QCOMPARE(QString("%1:%2 %3").arg(kept.host).arg(kept.port).arg(kept.camera),
+             QString("localhost:%1 ORVANTA-CCD Simulator").arg(port));
+    QCOMPARE(kept.focalLength, 35.0);
+}
+
+// Ctrl+C or the session's SIGTERM ends the program the way Exit does: settings saved.
+void TestSettingsLanguages::quitSignalSavesSettings()
+{
+    const QString exe = dir->filePath("orvanta"); // its settings file is beside it
+    QVERIFY(QFile::copy(ORVANTA_EXE, exe));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", dir->path());
+    env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
+    env.insert("XDG_DATA_HOME", dir->filePath("data"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(exe, QStringList());
+    const QString logFolder = dir->filePath("Documents/Orvanta/Log");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(logFolder).isDir() || program.state() == QProcess::NotRunning, 30000);
+    QCOMPARE(program.state(), QProcess::Running);
+    QVERIFY(!QFile::exists(ini()));
+    program.terminate();
+    QVERIFY2(program.waitForFinished(30000), "no end after SIGTERM");
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+             program.readAllStandardError().right(2000).constData());
+    QVERIFY(QFile::exists(ini()));
 }
 
 // The window builds with the style sheet, every resource loads, both styles and

@@ -1,5 +1,6 @@
 #include "camera/camerastate.h"
 #include "camera/tavrinapi.h"
+#include "dialogs/aboutdialog.h"
 #include "dialogs/documentviewer.h"
 #include "mainwindow/mainwindow.h"
 #include "tavrinsim.h"
@@ -17,6 +18,7 @@ private slots:
     void exposureAndGainKeptPerHemisphere();
     void smallWindowAtNight(); // tip button in sight at 800 x 560; every window red alone
     void angleFromKeys();
+    void aboutLinks();
 
 private:
     template <typename T = QWidget> T *child(const char *name) const { return window->findChild<T *>(name); }
@@ -88,6 +90,16 @@ void TestWindowUse::smallWindowAtNight()
         QVERIFY2(coloured == 0, qPrintable(shown->objectName() + QStringLiteral(": %1").arg(coloured)));
     }
     QVERIFY(window->findChild<DocumentViewer *>()->isVisible()); // the manual, found and read
+    QTextBrowser *manual = window->findChild<DocumentViewer *>()->browser();
+    int pictures = 0; // each found beside it, and tinted
+    for (QTextBlock block = manual->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QString name = it.fragment().charFormat().toImageFormat().name();
+            QVERIFY2(name.isEmpty() || !manual->loadResource(QTextDocument::ImageResource, name).value<QImage>().isNull(),
+                     qPrintable(name));
+            pictures += !name.isEmpty();
+        }
+    QVERIFY(pictures > 5);
 }
 
 void TestWindowUse::angleFromKeys()
@@ -99,6 +111,24 @@ void TestWindowUse::angleFromKeys()
         QTest::keyClick(child("spinBox_rough_angle"), press.key, press.modifiers);
         QCOMPARE(child<QSlider>("horizontalSlider_rough_match")->value(), press.angle);
     }
+}
+
+// The licence link shows the shipped licence, or the published one when it is not
+// shipped; the logo opens the website.
+void TestWindowUse::aboutLinks()
+{
+    static QStringList opened;
+    AboutDialog::urlOpener = [](const QUrl &url) { return opened << url.toString(), true; };
+    trigger("actionAbout");
+    auto *about = window->findChild<AboutDialog *>();
+    emit about->findChild<QLabel *>("label_copyright")->linkActivated("licence");
+    auto *viewer = about->findChild<DocumentViewer *>();
+    QVERIFY(viewer && viewer->isVisible() && viewer->windowTitle() == "Licence");
+    QVERIFY(viewer->browser()->toPlainText().contains("GNU GENERAL PUBLIC LICENSE\n"));
+    DocumentViewer::dataDirOverride = QDir::tempPath() + "/orvanta-no-such-folder";
+    emit about->findChild<QLabel *>("label_copyright")->linkActivated("licence");
+    emit about->findChild<QLabel *>("label_logo")->linkActivated("https://www.tavrin.example/");
+    QCOMPARE(opened, QStringList({"https://www.gnu.org/licenses/gpl-3.0.html", "https://www.tavrin.example/"}));
 }
 
 QTEST_MAIN(TestWindowUse)

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,6 +23,21 @@ QString deviceName(const QString &id)
     return id.startsWith(QLatin1String(kIdPrefix)) ? id.mid(int(sizeof kIdPrefix) - 1) : id;
 }
 
+// A host name has no blanks; the camera library refuses one with blanks and would
+// go on asking the previous server, while the dialog names the typed one.
+class HostValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        static const QRegularExpression blank(QStringLiteral("\\s"));
+        pos -= int(input.left(pos).count(blank));
+        input.remove(blank);
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 CameraServerDialog::CameraServerDialog(QWidget *parent, Tester tester) : QDialog(parent), tester(std::move(tester))
@@ -28,6 +45,7 @@ CameraServerDialog::CameraServerDialog(QWidget *parent, Tester tester) : QDialog
     setObjectName(QStringLiteral("CameraServerDialog"));
     hostEdit = new QLineEdit(this);
     hostEdit->setObjectName(QStringLiteral("lineEdit_host"));
+    hostEdit->setValidator(new HostValidator(hostEdit));
     portBox = new QSpinBox(this);
     portBox->setObjectName(QStringLiteral("spinBox_port"));
     portBox->setRange(1, 65535);
