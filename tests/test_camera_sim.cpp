@@ -67,6 +67,14 @@ TAVRIN_HANDLE openCamera()
     return h && InitTAVRIN(h) == 0 ? h : 0;
 }
 
+QWidget *visiblePanel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String("mountPanel"))
+            return w;
+    return nullptr;
+}
+
 } // namespace
 
 class TestCameraSim : public QObject
@@ -166,25 +174,39 @@ void TestCameraSim::mountPanel()
     window.reset();
     tavrinsim::setPanelMode(tavrinsim::PanelMode::Always);
     const TAVRIN_HANDLE h = openCamera();
-    QWidget *panel = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == QLatin1String("Virtual mount (simulated camera)"))
-            panel = w;
+    QWidget *panel = visiblePanel();
     QVERIFY(panel);
-    const tavrinsim::MountParams before = tavrinsim::mountParams();
-    for (QPushButton *b : panel->findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral("\u21bb 15\u00b0") || b->text() == QStringLiteral("Raise 10\u2032"))
-            b->click(); // the altitude row comes first
-    QCOMPARE(tavrinsim::mountParams().raAngleDeg, before.raAngleDeg + 15.0);
-    QCOMPARE(tavrinsim::mountParams().altErrorArcmin, before.altErrorArcmin + 10.0);
-    for (QPushButton *b : panel->findChildren<QPushButton *>())
+    // Each step moves the axis or one bolt by its figure, the way its arrow or word says.
+    for (QPushButton *b : panel->findChildren<QPushButton *>()) {
+        const QString t = b->text();
+        const double figure = t.section(' ', -1).chopped(1).toDouble()
+                              * (t.contains(QRegularExpression("\u21ba|Lower|Left")) ? -1 : 1);
+        const int moves = t.contains(QChar(0xb0)) ? 0 : t.contains(QRegularExpression("Raise|Lower")) ? 1
+                          : t.contains(QRegularExpression("Left|Right")) ? 2 : -1;
+        const tavrinsim::MountParams a = tavrinsim::mountParams();
         b->click();
+        const tavrinsim::MountParams m = tavrinsim::mountParams();
+        const double moved[] = {std::remainder(m.raAngleDeg - a.raAngleDeg, 360.0), m.altErrorArcmin - a.altErrorArcmin,
+                                m.azErrorArcmin - a.azErrorArcmin};
+        for (int i = 0; i < 3 && moves >= 0; ++i)
+            QVERIFY2(std::fabs(moved[i] - (i == moves ? figure : 0.0)) < 1e-9, qPrintable(t));
+    }
     for (QAbstractSpinBox *box : panel->findChildren<QAbstractSpinBox *>())
         box->stepUp();
     QVERIFY(tavrinsim::truth().totalErrorArcmin >= 29.0 && tavrinsim::truth().totalErrorArcmin <= 181.0);
     QCOMPARE(CloseTAVRIN(h), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!tavrinsim::panelVisible());
+    // Opened again in the south, it says so; without a screen it shows only when asked to.
+    tavrinsim::MountParams south = tavrinsim::mountParams();
+    south.hemisphere = tavrinsim::Hemisphere::South;
+    tavrinsim::setMountParams(south);
+    const TAVRIN_HANDLE again = openCamera();
+    QVERIFY(visiblePanel() && visiblePanel()->findChild<QComboBox *>()->currentText() == "South");
+    QCOMPARE(CloseTAVRIN(again), 0);
+    tavrinsim::setPanelMode(tavrinsim::PanelMode::Auto);
+    const TAVRIN_HANDLE headless = openCamera();
+    QVERIFY(headless && !tavrinsim::panelVisible() && CloseTAVRIN(headless) == 0);
 }
 
 // Hemisphere, refraction, the dial, the clock and tracking on the panel reach the
@@ -194,10 +216,7 @@ void TestCameraSim::panelReachesSky()
     window.reset();
     tavrinsim::setPanelMode(tavrinsim::PanelMode::Always);
     const TAVRIN_HANDLE h = openCamera();
-    QWidget *panel = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String("mountPanel"))
-            panel = w;
+    QWidget *panel = visiblePanel();
     QVERIFY(panel);
     const auto boxes = panel->findChildren<QCheckBox *>();
     QCheckBox *tracking = boxes[0]->text() == "Tracking" ? boxes[0] : boxes[1];
@@ -245,6 +264,8 @@ void TestCameraSim::panelReachesSky()
         QVERIFY2(std::fabs(std::remainder(b.raAngleDeg - a.raAngleDeg - expected, 360.0)) < 1e-3,
                  qPrintable(QString("turned %1, sky %2").arg(b.raAngleDeg - a.raAngleDeg).arg(expected)));
     }
+    QTest::mouseClick(tracking, Qt::LeftButton);
+    QVERIFY(!tavrinsim::mountParams().tracking);
     QCOMPARE(CloseTAVRIN(h), 0);
 }
 

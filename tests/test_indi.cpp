@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QDateTime>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSlider>
@@ -26,6 +27,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -112,6 +114,7 @@ class TestIndi : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void refusesBadSettings();
     void decodesFits_data();
     void decodesFits();
     void decodesRawStreamFrames();
@@ -119,6 +122,7 @@ private slots:
     void toFrame_data();
     void toFrame();
     void streamsFollowsControlsAndSurvivesTheServer();
+    void camerasComeAndGo();
 
 private:
     bool startServer();
@@ -127,6 +131,12 @@ private:
     bool setProp(const QString &assignment) { return !indi("indi_setprop", assignment).isNull(); }
     QString prop(const QString &name) { return indi("indi_getprop", name); }
     double framesPerSecond(int count);
+    // Starts or stops drivers through the server's command pipe.
+    bool drivers(const QByteArray &commands)
+    {
+        QFile pipe(home.filePath("fifo"));
+        return pipe.open(QIODevice::WriteOnly) && pipe.write(commands) == commands.size() && pipe.flush();
+    }
 
     QTemporaryDir home;
     QProcess server;
@@ -149,7 +159,7 @@ void TestIndi::initTestCase()
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     port = probe.serverPort();
     probe.close();
-    QVERIFY(home.isValid());
+    QVERIFY(home.isValid() && ::mkfifo(qPrintable(home.filePath("fifo")), 0600) == 0);
     QVERIFY2(startServer(), "indiserver did not come up");
 }
 
@@ -157,6 +167,25 @@ void TestIndi::cleanupTestCase()
 {
     server.kill();
     server.waitForFinished(5000);
+}
+
+// A setting the library refuses is reported and keeps its value; a reply is cut
+// to the caller's buffer.
+void TestIndi::refusesBadSettings()
+{
+    const TAVRINOptionFunction option = tavrinOptionEntry();
+    QVERIFY(option);
+    const char *refused[][2] = {{"server", "sky:0"}, {"server", "sky:65536"}, {"server", "sky:76x"}, {"server", ":7624"},
+                                {"server", "my sky"}, {"focal_length", "-1"}, {"focal_length", "50mm"},
+                                {"plate_scale", "0"}, {"field", "1"}, {"cameras", ""}, {"server_status", "on"},
+                                {"lens", "50"}, {nullptr, "1"}};
+    for (const auto &r : refused) {
+        const QString before = r[0] ? tavrinOption(r[0]) : QString();
+        QVERIFY2(option(r[0], r[1], nullptr, 0) == -1, r[1]);
+        QCOMPARE(r[0] ? tavrinOption(r[0]) : QString(), before);
+    }
+    char cut[4];
+    QVERIFY(option("server", nullptr, cut, sizeof cut) == 0 && QByteArray(cut) == "loc");
 }
 
 void TestIndi::decodesFits_data()
@@ -176,6 +205,12 @@ void TestIndi::decodesFits_data()
     QTest::newRow("shorter than a block") << QByteArray(100, ' ') << "not a FITS" << 0 << QVector<int>();
     QTest::newRow("no END") << QByteArray("SIMPLE  = T").leftJustified(2880, ' ') << "without END" << 0 << QVector<int>();
     QTest::newRow("32-bit") << fits(cards(32, 1, 1), "abcd") << "not supported" << 0 << QVector<int>();
+    // Compressed frames come as a FITS file whose first image has no axes.
+    QTest::newRow("NAXIS 0") << fits({"SIMPLE  = T", "BITPIX  = 8", "NAXIS   = 0"}, "") << "not supported" << 0 << QVector<int>();
+    const QStringList axes = cards(8, 1, 1).mid(2);
+    QTest::newRow("= off its column") << fits(QStringList{"SIMPLE  = T", "BITPIX = 8"} + axes, "x") << "not supported" << 0 << QVector<int>();
+    QTest::newRow("BITPIX not a number") << fits(QStringList{"SIMPLE  = T", "BITPIX  = eight"} + axes, "x") << "not supported" << 0 << QVector<int>();
+    QTest::newRow("two planes") << fits(cards(8, 1, 1, 2), "xy") << "out of range" << 0 << QVector<int>();
     QTest::newRow("zero width") << fits(cards(8, 0, 1), "x") << "out of range" << 0 << QVector<int>();
     QTest::newRow("too wide") << fits(cards(16, 20001, 1), "x") << "out of range" << 0 << QVector<int>();
     QTest::newRow("data cut short") << fits(cards(16, 2, 2), "abcdef") << "shorter" << 0 << QVector<int>();
@@ -208,6 +243,7 @@ void TestIndi::decodesRawStreamFrames()
         {QByteArray("\x34\x12\xff\xff", 4), 2, 16, {0x1234, 65535}}, // little endian
         {QByteArray("\x0a\x14\x1f", 3), 1, 8, {20}},                  // colour averaged
         {QByteArray("\x01\x02\x03\x04\x05", 5), 2, 0, {}},            // no size fits
+        {QByteArray("\x01", 1), 0, 0, {}},                             // no size at all
     };
     for (const Case &c : cases) {
         indiframe::Image image;
@@ -239,6 +275,9 @@ void TestIndi::stretchFollowsTheSkySmoothly()
     stretch.apply(star, &out);
     QCOMPARE(int(out[0]), 255);
     QVERIFY(out[1] < 3);
+    // 8-bit frames are shown as they come, not stretched.
+    stretch.apply(indiframe::Image{2, 1, 8, {7, 300}}, &out);
+    QVERIFY(out[0] == 7 && out[1] == 255);
 }
 
 void TestIndi::toFrame_data()
@@ -284,7 +323,7 @@ bool TestIndi::startServer()
     env.insert("HOME", home.path());
     server.setProcessEnvironment(env);
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start("indiserver", {"-p", QString::number(port), "indi_simulator_ccd"});
+    server.start("indiserver", {"-p", QString::number(port), "-f", home.filePath("fifo"), "indi_simulator_ccd"});
     const bool up = QTest::qWaitFor([this] {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, quint16(port));
@@ -409,6 +448,62 @@ void TestIndi::streamsFollowsControlsAndSurvivesTheServer()
     QVERIFY2(framesPerSecond(3) > 0, "no frames after the reconnect");
     w.on_actionConnect_triggered();
     QVERIFY(!cameraState.cameraConnected);
+}
+
+// Cameras that come and go on one server: only cameras are listed, the chosen one
+// first, one open at a time; a driver that cannot reach its camera, frames that
+// cannot be read and a driver stopped mid-stream never pass for a working camera.
+void TestIndi::camerasComeAndGo()
+{
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    const TAVRINOptionFunction option = tavrinOptionEntry();
+    QVERIFY(drivers("start indi_simulator_guide\nstart indi_simulator_dome\nstart indi_v4l2_ccd\n"));
+    QVERIFY(QTest::qWaitFor([this] { return setProp("V4L2 CCD.DEVICE_PORT.PORT=/nonexistent/video"); }, 10000)
+            && option("camera", "ORVANTA-Guide Simulator", nullptr, 0) == 0);
+    QVERIFY(QTest::qWaitFor([] { return tavrinLib.InitTAVRINResource() == 0 && tavrinLib.ScanTAVRIN() == 4; }, 10000));
+    QCOMPARE(tavrinOption("cameras"), QStringLiteral("ORVANTA-Guide Simulator\nORVANTA-CCD Simulator\nORVANTA-V4L2 CCD"));
+
+    CriticalCatcher criticals(true);
+    char dome[] = "ORVANTA-Dome Simulator", v4l2[] = "ORVANTA-V4L2 CCD", guide[] = "ORVANTA-Guide Simulator",
+         ccd[] = "ORVANTA-CCD Simulator";
+    QVERIFY(!tavrinLib.OpenTAVRIN(dome) && !tavrinLib.OpenTAVRIN(v4l2));
+    QVERIFY2(criticals.messages.filter("V4L2 CCD did not connect").size() == 1, qPrintable(criticals.messages.join('\n')));
+    const TAVRIN_HANDLE h = tavrinLib.OpenTAVRIN(guide);
+    QVERIFY(h && !tavrinLib.OpenTAVRIN(ccd));
+    option("focal_length", "0", nullptr, 0);
+    QCOMPARE(tavrinOption("field"), QStringLiteral("0 0")); // the program warns that the scale is unknown
+    // Speed and traffic are kept for the program; unknown controls and values are refused.
+    for (int control : {TAVRIN_CONTROL_SPEED, TAVRIN_CONTROL_TRAFFIC})
+        QVERIFY(tavrinLib.SetTAVRINParam(h, control, 7) == 0 && tavrinLib.GetTAVRINParam(h, control) == 7);
+    QVERIFY(tavrinLib.SetTAVRINParam(h, 3, 1) == -1 && tavrinLib.GetTAVRINParam(h, 3) == -1);
+    QCOMPARE(tavrinLib.SetTAVRINParam(h, TAVRIN_CONTROL_GAIN, std::nan("")), -1);
+
+    std::vector<unsigned char> buffer(indiframe::kWidth * indiframe::kHeight);
+    std::uint32_t fw = 0, fh = 0, bpp = 0, ch = 0;
+    auto frame = [&] { return tavrinLib.GetTAVRINLiveFrame(h, &fw, &fh, &bpp, &ch, buffer.data()); };
+    QVERIFY(frame() == -1 && tavrinLib.SetTAVRINParam(h, TAVRIN_CONTROL_EXPOSURE, 20000) == 0); // not live yet
+    QCOMPARE(tavrinLib.BeginTAVRINLive(h), 0);
+    QVERIFY2(QTest::qWaitFor([&] { return frame() == 0; }, 10000), "no frame from the guide camera");
+    // Compressed frames are not shown, and said once.
+    QVERIFY(setProp("Guide Simulator.CCD_COMPRESSION.INDI_ENABLED=On"));
+    const auto unread = [&] { return criticals.messages.filter("INDI camera Guide Simulator: ").size(); };
+    QVERIFY(QTest::qWaitFor([&] { return frame() == 1 && unread() == 1; }, 10000));
+    const QString said = criticals.messages.filter("INDI camera Guide").value(0);
+    QVERIFY2(said.contains("frames in format \".fits."), qPrintable(said));
+    QVERIFY2(!QTest::qWaitFor([&] { return frame() == 0; }, 1000), "a compressed frame was shown");
+    QCOMPARE(unread(), 1);
+    QVERIFY(setProp("Guide Simulator.CCD_COMPRESSION.INDI_DISABLED=On"));
+    QVERIFY(QTest::qWaitFor([&] { return frame() == 0; }, 10000));
+
+    // The driver stops: the camera is gone, not streaming, and closes.
+    QVERIFY(drivers("stop indi_simulator_guide\n"));
+    QVERIFY(QTest::qWaitFor([&] { return !criticals.messages.filter("Guide Simulator disappeared").isEmpty(); }, 5000));
+    QVERIFY(frame() == -1 && tavrinLib.BeginTAVRINLive(h) == -1);
+    QVERIFY(tavrinLib.SetTAVRINParam(h, TAVRIN_CONTROL_GAIN, 30) == 0 && tavrinLib.CloseTAVRIN(h) == 0);
+    QCOMPARE(tavrinLib.ScanTAVRIN(), 3);
+    option("server", "", nullptr, 0); // no server: the simulated camera alone
+    QVERIFY(tavrinLib.ScanTAVRIN() == 1 && tavrinOption("server_status") == "off");
 }
 
 // Runs itself again inside a private network namespace with loopback up, where

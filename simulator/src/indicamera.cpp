@@ -790,7 +790,9 @@ int liveFrame(TAVRIN_HANDLE h, uint32_t *width, uint32_t *height, uint32_t *bpp,
     indiframe::Image image;
     std::string error;
     bool decoded = false;
-    if (format.rfind(".fits", 0) == 0 && format.find(".z") == std::string::npos)
+    // Compressed FITS (.fits.z, .fits.fz) would read as an image without axes.
+    const bool compressed = format.find(".z") != std::string::npos || format.find(".fz") != std::string::npos;
+    if (format.rfind(".fits", 0) == 0 && !compressed)
         decoded = indiframe::decodeFits(blob.data(), blob.size(), &image, &error);
     else
         error = "frames in format \"" + format + "\" are not supported";
