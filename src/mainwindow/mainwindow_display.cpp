@@ -61,8 +61,11 @@ void MainWindow::showImages()
         // A fixed size spares a layout pass for every new pixmap.
         if (label->minimumSize() != pixmap.size() || label->maximumSize() != pixmap.size())
             label->setFixedSize(pixmap.size());
+        // The frame covers the label: no background painted under it every frame.
+        label->setAttribute(Qt::WA_OpaquePaintEvent, true);
         label->setPixmap(pixmap);
         magnifier->setPixmap(pixmap);
+        magnifier->refreshBackdrop();
         magnifier->update();
     }
 
@@ -80,6 +83,7 @@ void MainWindow::showImages()
             label->setFixedSize(pixmap.size());
             ui->gridLayout_15->setAlignment(label, label->alignment());
         }
+        label->setAttribute(Qt::WA_OpaquePaintEvent, true);
         label->setPixmap(pixmap);
         // Figures nobody can read at 10 a second cost a text layout each; a few a
         // second follow the bolts as fast as a hand turns them.

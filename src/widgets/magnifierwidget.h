@@ -1,10 +1,14 @@
 #ifndef ORVANTA_MAGNIFIERWIDGET_H
 #define ORVANTA_MAGNIFIERWIDGET_H
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
+
+class QLabel;
 
 // A round loupe: paints a square cut out of the source image around the
 // centre, enlarged by the magnification, inside a ringed circle with a green
@@ -25,6 +29,12 @@ public:
     void setMagnification(float factor);
     // Shares the pixmap: drawing into it afterwards detaches the caller's copy.
     void setPixmap(const QPixmap &pixmap);
+    // The label whose image lies under the loupe, seen through clip (its scroll
+    // area's viewport). While the image covers the loupe, the loupe paints its
+    // corners from it and nothing under it repaints with every frame.
+    void setBackdrop(const QLabel *label, const QWidget *clip);
+    // Call when the label's image or place changed.
+    void refreshBackdrop();
     // Rings and cross in deep red for the night style.
     void setNight(bool on) { night = on; update(); }
 
@@ -41,6 +51,15 @@ protected:
 private:
     QPixmap sourcePixmap;
     QPixmap zoomedPixmap;
+    // The cut-out's round coverage, and the outline, rings and cross over it.
+    QImage disc, decoration;
+    bool decorationNight = false;
+    qreal decorationRatio = 1;
+    void drawDecoration();
+    QPointer<const QLabel> backdropLabel;
+    QPointer<const QWidget> backdropClip;
+    // The backdrop's top left in the loupe's coordinates, if it covers the loupe.
+    bool backdropAt(QPoint *topLeft) const;
     float magnification = 3.0f;
     bool night = false;
     int centerX = 20;
