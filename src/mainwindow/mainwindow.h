@@ -275,9 +275,11 @@ private:
     void applyStyleLook(bool mono);
     void setPanelStyle(const QString &style);
     bool nightStyle() const;
-    // A picture as the current style shows it (deep red at night), and a label's
-    // picture from a resource, shown so again when the style changes.
+    // A picture as the current style shows it (deep red at night), the same for a
+    // picture of the resources, and a label's picture from a resource, shown so
+    // again when the style changes.
     QImage styledImage(const QImage &image) const;
+    QPixmap styledPixmap(const QString &path) const;
     void setStyledPixmap(QLabel *label, const QString &path);
     // Exposure and gain: shown without echoing to the camera; the hemisphere's saved
     // pair sent to a connected camera; the current pair kept for the hemisphere.

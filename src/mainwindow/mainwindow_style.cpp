@@ -172,10 +172,17 @@ QImage MainWindow::styledImage(const QImage &image) const
     return nightStyle() ? nightTinted(image) : image;
 }
 
+QPixmap MainWindow::styledPixmap(const QString &path) const
+{
+    // QPixmap's cache decodes each picture once; the lights alone are 512 px squares.
+    const QPixmap pixmap(path);
+    return nightStyle() ? QPixmap::fromImage(nightTinted(pixmap.toImage())) : pixmap;
+}
+
 void MainWindow::setStyledPixmap(QLabel *label, const QString &path)
 {
     label->setProperty("pixmapPath", path);
-    label->setPixmap(QPixmap::fromImage(styledImage(QImage(path))));
+    label->setPixmap(styledPixmap(path));
 }
 
 void MainWindow::applyStyleLook(bool mono)
@@ -221,7 +228,7 @@ void MainWindow::applyStyleLook(bool mono)
     for (QLabel *label : findChildren<QLabel *>()) {
         const QString path = label->property("pixmapPath").toString();
         if (!path.isEmpty())
-            label->setPixmap(QPixmap::fromImage(styledImage(QImage(path))));
+            label->setPixmap(styledPixmap(path));
     }
 }
 

@@ -65,7 +65,7 @@ void MainWindow::showTemplateImage(float zoom, QString region)
 
 void MainWindow::scaleDirectionArrow(float zoom)
 {
-    const QPixmap arrow = QPixmap::fromImage(styledImage(QImage(QStringLiteral(":/images/direction.png"))));
+    const QPixmap arrow = styledPixmap(QStringLiteral(":/images/direction.png"));
     if (arrow.isNull() || !directionArrow)
         return;
     directionArrow->setPixmap(arrow.scaled(int(arrow.width() * zoom), int(arrow.height() * zoom),
