@@ -112,7 +112,6 @@ MainWindow::MainWindow(QWidget *parent)
     ui->label_templateImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    aboutDialog = new AboutDialog(this);
     refractionDialog = new AstroRefractionDialog(this);
     trackingDialog = new PoleTrackingDialog(this);
     favoriteDialog = new FavoriteDialog(this);
@@ -124,11 +123,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The dialogs re-text before the window, in this order.
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
-    connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
     connect(this, &MainWindow::resetUI, refractionDialog, &AstroRefractionDialog::uiReset);
     connect(this, &MainWindow::resetUI, trackingDialog, &PoleTrackingDialog::uiReset);
-    if (cameraServerDialog)
-        connect(this, &MainWindow::resetUI, cameraServerDialog, &CameraServerDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(this, &MainWindow::initAstroRefraction, refractionDialog, &AstroRefractionDialog::initValues);
     connect(trackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
@@ -473,6 +469,12 @@ void MainWindow::on_actionManual_Trace_triggered()
 
 void MainWindow::on_actionAbout_triggered()
 {
+    // Made when first asked for: a quicker start.
+    if (!aboutDialog) {
+        aboutDialog = new AboutDialog(this);
+        aboutDialog->setNight(nightStyle());
+        connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
+    }
     aboutDialog->show();
 }
 

@@ -369,7 +369,7 @@ public:
     AstroRefractionDialog *refractionDialog = nullptr;
     PoleTrackingDialog *trackingDialog = nullptr;
     FavoriteDialog *favoriteDialog = nullptr;
-    CameraServerDialog *cameraServerDialog = nullptr;  // null when the library takes no settings
+    CameraServerDialog *cameraServerDialog = nullptr;  // made when first opened
     QAction *actionCamera_Server = nullptr;
     DocumentViewer *manualViewer = nullptr;   // made on first use
     CaptureThread *captureThread = nullptr;

@@ -37,8 +37,6 @@ void MainWindow::createCameraServerMenu()
     // A camera library without the settings entry point has nothing to set here.
     if (!tavrinOptionEntry())
         return;
-    cameraServerDialog = new CameraServerDialog(
-        this, [this](const CameraServerSettings &s) { return testServer(s, region); });
     actionCamera_Server = new QAction(this);
     actionCamera_Server->setObjectName(QStringLiteral("actionCamera_Server"));
     ui->menuDevice->addAction(actionCamera_Server);
@@ -48,6 +46,12 @@ void MainWindow::createCameraServerMenu()
 
 void MainWindow::openCameraServerDialog()
 {
+    // Made when first asked for: a quicker start.
+    if (!cameraServerDialog) {
+        cameraServerDialog = new CameraServerDialog(
+            this, [this](const CameraServerSettings &s) { return testServer(s, region); });
+        connect(this, &MainWindow::resetUI, cameraServerDialog, &CameraServerDialog::uiReset);
+    }
     cameraServerDialog->setSettings(cameraServer);
     if (cameraServerDialog->exec() == QDialog::Accepted)
         cameraServer = cameraServerDialog->settings();

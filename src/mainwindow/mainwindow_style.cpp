@@ -208,7 +208,8 @@ void MainWindow::applyStyleLook(bool mono)
         head->setIcon(headIcon(head->isChecked()));
     ui->statusBar->setSizeGripEnabled(!night);
     magnifier->setNight(night);
-    aboutDialog->setNight(night);
+    if (aboutDialog)
+        aboutDialog->setNight(night);
     DocumentViewer::setNight(night);
     scaleDirectionArrow(zoomFactor);
     rotateTemplate(templateAngle);
