@@ -13,7 +13,8 @@
 // resident memory. The simulated camera renders its frames inside
 // GetTAVRINLiveFrame on the capture thread; the bench wraps that call and reads
 // the thread's CPU clock around it, so its rendering is measured per frame and
-// subtracted exactly. The last line is `cpu_per_frame_ms N`, monitoring at 100%
+// subtracted exactly; the GUI thread's and the capture thread's own CPU per frame
+// are printed below each phase. The last line is `cpu_per_frame_ms N`, monitoring at 100%
 // without the rendering. The platform is offscreen unless QT_QPA_PLATFORM says
 // otherwise. CPU time, not wall time, is the figure to compare on a loaded machine.
 #include "camera/camerastate.h"

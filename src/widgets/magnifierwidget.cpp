@@ -47,7 +47,9 @@ void MagnifierWidget::setBackdrop(const QLabel *label, const QWidget *clip)
 
 bool MagnifierWidget::backdropAt(QPoint *topLeft) const
 {
-    if (!backdropLabel || !backdropClip || !parentWidget() || !backdropLabel->isVisible())
+    // On a high-density screen the label smooths its picture up; the corners would not match.
+    if (!backdropLabel || !backdropClip || !parentWidget() || !backdropLabel->isVisible()
+        || devicePixelRatioF() != 1.0)
         return false;
     const QPixmap pixmap = backdropLabel->pixmap(Qt::ReturnByValue);
     if (pixmap.isNull() || pixmap.size() != backdropLabel->size())
